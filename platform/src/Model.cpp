@@ -1,0 +1,35 @@
+#include "hostplatform/Model.hpp"
+
+namespace hostplatform {
+
+Element* Project::FindElement(const API_Guid& guid) {
+    const auto found = elementIndex.find(guid);
+    return found == elementIndex.end() ? nullptr : &elements[found->second];
+}
+
+const Element* Project::FindElement(const API_Guid& guid) const {
+    const auto found = elementIndex.find(guid);
+    return found == elementIndex.end() ? nullptr : &elements[found->second];
+}
+
+const PropertyDefinition* Project::FindPropertyDefinition(const API_Guid& guid) const {
+    // Definitions are only ever appended, so indexing the new tail keeps the index whole.
+    if (indexedDefinitions_ > propertyDefinitions.size()) {
+        definitionIndex_.clear();
+        indexedDefinitions_ = 0;
+    }
+    for (; indexedDefinitions_ < propertyDefinitions.size(); ++indexedDefinitions_)
+        definitionIndex_.try_emplace(propertyDefinitions[indexedDefinitions_].guid, indexedDefinitions_);
+    const auto found = definitionIndex_.find(guid);
+    return found == definitionIndex_.end() ? nullptr : &propertyDefinitions[found->second];
+}
+
+bool Project::AddElement(Element element) {
+    const API_Guid guid = element.record.header.guid;
+    if (!elementIndex.try_emplace(guid, elements.size()).second)
+        return false;
+    elements.push_back(std::move(element));
+    return true;
+}
+
+} // namespace hostplatform

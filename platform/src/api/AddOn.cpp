@@ -1,0 +1,80 @@
+// Add-on life of the stand-in host: resources, menus, project events, modeless windows, the token.
+#include "ACAPinc.hpp"
+#include "HostState.hpp"
+#include "hostplatform/Faults.hpp"
+
+using hostplatform::Faults;
+using hostplatform::detail::State;
+
+namespace {
+constexpr GSResModule OwnResModule = 1;
+constexpr API_Token HostToken = 0x51454C4D;
+} // namespace
+
+GSResModule ACAPI_GetOwnResModule() {
+    return OwnResModule;
+}
+
+bool ACAPI_Resource_GetLocStr(GS::UniString* str, short resID, short index, GSResModule) {
+    if (str == nullptr || Faults::Check(__func__))
+        return false;
+    const auto& resources = State().resources;
+    const auto found = resources.find({resID, index});
+    if (found == resources.end()) {
+        str->Clear();
+        return false;
+    }
+    *str = found->second;
+    return true;
+}
+
+GSErrCode ACAPI_MenuItem_RegisterMenu(short menuStrResID, short promptStrResID, APIMenuCodeID menuPosCode,
+                                      GSFlags) {
+    if (const auto fault = Faults::Check(__func__))
+        return *fault;
+    hostplatform::MenuRegistration menu;
+    menu.menuStrResID = menuStrResID;
+    menu.promptStrResID = promptStrResID;
+    menu.menuPosCode = menuPosCode;
+    State().menus.push_back(menu);
+    return NoError;
+}
+
+GSErrCode ACAPI_MenuItem_InstallMenuHandler(short menuStrResID, APIMenuCommandProc* handlerProc) {
+    if (const auto fault = Faults::Check(__func__))
+        return *fault;
+    for (hostplatform::MenuRegistration& menu : State().menus) {
+        if (menu.menuStrResID == menuStrResID) {
+            menu.handler = handlerProc;
+            return NoError;
+        }
+    }
+    return APIERR_BADID;
+}
+
+GSErrCode ACAPI_ProjectOperation_CatchProjectEvent(GSFlags eventTypes,
+                                                   APIProjectEventHandlerProc* handlerProc) {
+    if (const auto fault = Faults::Check(__func__))
+        return *fault;
+    State().eventMask = eventTypes;
+    State().eventHandler = handlerProc;
+    return NoError;
+}
+
+GSErrCode ACAPI_RegisterModelessWindow(Int32 referenceID, APIPaletteControlCallBackProc* callBackProc,
+                                       GSFlags controlFlags, const API_Guid&) {
+    if (const auto fault = Faults::Check(__func__))
+        return *fault;
+    State().modelessWindows[referenceID] = hostplatform::ModelessWindow{callBackProc, controlFlags};
+    return NoError;
+}
+
+GSErrCode ACAPI_UnregisterModelessWindow(Int32 referenceID) {
+    if (const auto fault = Faults::Check(__func__))
+        return *fault;
+    return State().modelessWindows.erase(referenceID) > 0 ? NoError : APIERR_BADID;
+}
+
+API_Token ACAPI_GetToken() {
+    return HostToken;
+}

@@ -1,0 +1,89 @@
+// Element lists, element records, collisions and selection kinds of the stand-in host.
+#include "ACAPinc.hpp"
+#include "hostplatform/Faults.hpp"
+#include "hostplatform/Host.hpp"
+
+#include <algorithm>
+
+using hostplatform::CurrentProject;
+using hostplatform::Faults;
+
+GSErrCode ACAPI_Element_GetElemList(const API_ElemType& type, GS::Array<API_Guid>* elemList, GSFlags,
+                                    const API_Guid&) {
+    if (const auto fault = Faults::Check(__func__))
+        return *fault;
+    if (elemList == nullptr)
+        return APIERR_BADPARS;
+    elemList->Clear();
+    for (const hostplatform::Element& element : CurrentProject().elements)
+        if (element.record.header.type.typeID == type.typeID)
+            elemList->Push(element.record.header.guid);
+    return NoError;
+}
+
+GSErrCode ACAPI_Element_Get(API_Element* element, UInt64) {
+    if (element == nullptr)
+        return APIERR_BADPARS;
+    if (const auto fault = Faults::Check(__func__, element->header.guid))
+        return *fault;
+    const hostplatform::Element* found = CurrentProject().FindElement(element->header.guid);
+    if (found == nullptr)
+        return APIERR_BADID;
+    *element = found->record;
+    return NoError;
+}
+
+GSErrCode ACAPI_Element_GetHeader(API_Elem_Head* elementHead, UInt64) {
+    if (elementHead == nullptr)
+        return APIERR_BADPARS;
+    if (const auto fault = Faults::Check(__func__, elementHead->guid))
+        return *fault;
+    const hostplatform::Element* found = CurrentProject().FindElement(elementHead->guid);
+    if (found == nullptr)
+        return APIERR_BADID;
+    *elementHead = found->record.header;
+    return NoError;
+}
+
+namespace {
+
+bool Lists(const hostplatform::Element* element, const API_Guid& other) {
+    return element != nullptr && std::find(element->collisions.begin(), element->collisions.end(), other) !=
+                                     element->collisions.end();
+}
+
+} // namespace
+
+GSErrCode ACAPI_Element_GetCollisions(const GS::Array<API_Guid>& group1, const GS::Array<API_Guid>& group2,
+                                      GS::Array<GS::Pair<API_Guid, API_Guid>>& result,
+                                      const API_CollisionDetectionSettings&) {
+    if (const auto fault = Faults::Check(__func__))
+        return *fault;
+    for (const API_Guid& second : group2)
+        if (const auto fault = Faults::Check(__func__, second))
+            return *fault;
+    result.Clear();
+    const hostplatform::Project& project = CurrentProject();
+    for (const API_Guid& second : group2) {
+        const hostplatform::Element* secondElement = project.FindElement(second);
+        if (secondElement == nullptr)
+            continue;
+        for (const API_Guid& first : group1) {
+            const hostplatform::Element* firstElement = project.FindElement(first);
+            if (firstElement != nullptr && (Lists(firstElement, second) || Lists(secondElement, first)))
+                result.Push(GS::Pair<API_Guid, API_Guid>(first, second));
+        }
+    }
+    return NoError;
+}
+
+GSErrCode ACAPI_Element_NeigIDToElemType(API_NeigID neigID, API_ElemTypeID& typeID) {
+    if (const auto fault = Faults::Check(__func__))
+        return *fault;
+    const API_NeigID first = APINeigOfElemType(1);
+    const API_NeigID last = APINeigOfElemType(API_LastElemType);
+    if (neigID < first || neigID > last)
+        return APIERR_BADPARS;
+    typeID = static_cast<API_ElemTypeID>(neigID - APINeigOfElemType(0));
+    return NoError;
+}
