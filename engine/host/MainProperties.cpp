@@ -1,0 +1,150 @@
+#include "engine/host/Main.hpp"
+
+namespace {
+
+// The host's guid text: the three leading fields read as numbers, then the bytes in order.
+GS::UniString GuidText(const API_Guid& guid) {
+    GS::Guid gsGuid;
+    UInt8* bytes = gsGuid.Bytes();
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = static_cast<UInt8>(guid.time_low >> (24 - 8 * i));
+    bytes[4] = static_cast<UInt8>(guid.time_mid >> 8);
+    bytes[5] = static_cast<UInt8>(guid.time_mid);
+    bytes[6] = static_cast<UInt8>(guid.time_hi_and_version >> 8);
+    bytes[7] = static_cast<UInt8>(guid.time_hi_and_version);
+    bytes[8] = guid.clock_seq_hi_and_reserved;
+    bytes[9] = guid.clock_seq_low;
+    for (int i = 0; i < 6; ++i)
+        bytes[10 + i] = guid.node[i];
+    return gsGuid.ToUniString();
+}
+
+} // namespace
+
+bool Main::GetElementProperty(const API_Element& element, const GS::UniString& name,
+                              API_PropertyDefinitionFilter filter, API_Property& property) {
+    const API_Guid& elemGuid = element.header.guid;
+    GS::Array<API_PropertyDefinition> definitions;
+    if (ACAPI_Element_GetPropertyDefinitions(elemGuid, filter, definitions) != NoError)
+        return false;
+
+    GS::Array<API_Guid> taken;
+    for (const API_PropertyDefinition& definition : definitions) {
+        if (StringsMatch(definition.name, name) &&
+            ACAPI_Element_IsPropertyDefinitionVisible(elemGuid, definition.guid)) {
+            taken.Push(definition.guid);
+            break;
+        }
+    }
+
+    GS::Array<API_Property> properties;
+    if (ACAPI_Element_GetPropertyValuesByGuid(elemGuid, taken, properties) != NoError || properties.IsEmpty())
+        return false;
+    property = properties[0];
+    return true;
+}
+
+double Main::GetProperty(const API_Guid& guid, const GS::UniString& name,
+                         API_PropertyDefinitionFilter filter) {
+    API_Element element;
+    API_Property property;
+    if (!GetElement(guid, element) || !GetElementProperty(element, name, filter, property))
+        return -1.0;
+    return ToDouble(property);
+}
+
+double Main::GetUserDefinedProperty(const API_Guid& guid, const GS::UniString& name) {
+    return GetProperty(guid, name, API_PropertyDefinitionFilter_UserDefined);
+}
+
+double Main::GetUserDefinedProperty(const API_Element& element, const GS::UniString& name) {
+    API_Property property;
+    if (!GetElementProperty(element, name, API_PropertyDefinitionFilter_UserDefined, property))
+        return -1.0;
+    return ToDouble(property);
+}
+
+double Main::GetBuiltInProperty(const API_Guid& guid, const GS::UniString& name) {
+    return GetProperty(guid, name, API_PropertyDefinitionFilter_BuiltIn);
+}
+
+double Main::ToDouble(const API_Property& property) {
+    if (property.definition.collectionType != API_PropertySingleCollectionType)
+        return 0.0;
+    return property.value.singleVariant.variant.doubleValue;
+}
+
+GS::UniString Main::GetUserDefinedPropertyString(API_Element element, const GS::UniString& name) {
+    API_Property property;
+    GS::UniString text;
+    if (!GetElementProperty(element, name, API_PropertyDefinitionFilter_UserDefined, property) ||
+        ACAPI_Property_GetPropertyValueString(property, &text) != NoError)
+        return GS::UniString();
+    return text;
+}
+
+GS::UniString Main::GetUserDefinedPropertyString(API_Guid guid, const GS::UniString& name) {
+    API_Element element;
+    if (!GetElement(guid, element))
+        return GS::UniString();
+    return GetUserDefinedPropertyString(element, name);
+}
+
+bool Main::StringsMatch(GS::UniString a, GS::UniString b) {
+    a = a.ToLowerCase();
+    b = b.ToLowerCase();
+    a.ReplaceAll(" ", "");
+    b.ReplaceAll(" ", "");
+    return a == b;
+}
+
+bool Main::StartsWith(GS::UniString text, GS::UniString prefix) {
+    if (text.GetLength() < prefix.GetLength())
+        return false;
+    return text.ToLowerCase().BeginsWith(prefix.ToLowerCase());
+}
+
+GS::UniString Main::ToString(const API_Variant& variant) {
+    switch (variant.type) {
+    case API_PropertyUndefinedValueType:
+        return "Undefined Value";
+    case API_PropertyIntegerValueType:
+        return GS::ValueToUniString(variant.intValue);
+    case API_PropertyRealValueType:
+        return GS::ValueToUniString(variant.doubleValue);
+    case API_PropertyStringValueType:
+        return variant.uniStringValue;
+    case API_PropertyBooleanValueType:
+        return GS::ValueToUniString(static_cast<Int32>(variant.boolValue ? 1 : 0));
+    case API_PropertyGuidValueType:
+        return GuidText(variant.guidValue);
+    default:
+        return "Invalid Value";
+    }
+}
+
+GS::UniString Main::ToString(const API_Property& property) {
+    GS::UniString text;
+    switch (property.definition.collectionType) {
+    case API_PropertySingleCollectionType:
+    case API_PropertySingleChoiceEnumerationCollectionType:
+        text = ToString(property.value.singleVariant.variant);
+        break;
+    case API_PropertyListCollectionType:
+    case API_PropertyMultipleChoiceEnumerationCollectionType: {
+        text = "[";
+        const GS::Array<API_Variant>& values = property.value.listVariant.variants;
+        for (GS::UIndex i = 0; i < values.GetSize(); ++i) {
+            if (i > 0)
+                text += ", ";
+            text += ToString(values[i]);
+        }
+        text += "]";
+        break;
+    }
+    default:
+        break;
+    }
+    text.Trim();
+    return text;
+}
