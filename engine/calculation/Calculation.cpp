@@ -1,0 +1,77 @@
+#include "engine/calculation/Calculation.hpp"
+
+#include "engine/host/Main.hpp"
+
+#include <cstring>
+
+API_ElementQuantity Calculation::quantity{};
+GS::Array<API_CompositeQuantity> Calculation::composites;
+GS::Array<API_ElemPartQuantity> Calculation::elemPartQuantities;
+GS::Array<API_ElemPartCompositeQuantity> Calculation::elemPartComposites;
+API_QuantityPar Calculation::params{};
+API_Quantities Calculation::quantities{};
+
+namespace {
+
+constexpr double MinOpeningSize = 1e-7;
+
+// Assigning a fresh array drops the rows and their storage (clear alone keeps the capacity).
+template <typename T> void Release(GS::Array<T>& rows) {
+    rows = GS::Array<T>();
+}
+
+} // namespace
+
+bool Calculation::GetElementParameters(API_Element element) {
+    Release(composites);
+    Release(elemPartQuantities);
+    Release(elemPartComposites);
+
+    std::memset(&params, 0, sizeof params);
+    params.minOpeningSize = MinOpeningSize;
+
+    quantities.elements = &quantity;
+    quantities.composites = &composites;
+    quantities.elemPartQuantities = &elemPartQuantities;
+    quantities.elemPartComposites = &elemPartComposites;
+
+    API_QuantitiesMask mask;
+    std::memset(&mask, 0xFF, sizeof mask);
+    return ACAPI_Element_GetQuantities(element.header.guid, &params, &quantities, &mask) == NoError;
+}
+
+void Calculation::GetSpecificWeightProperty(Article& article) {
+    double weight = Main::GetUserDefinedProperty(article.guid, "Handelsgewicht (kg/m)");
+    const char* suffix = " kg/m";
+    // Only a trade weight of exactly zero falls back; a missing one (-1.0) does not.
+    if (weight == 0.0) {
+        weight = Main::GetUserDefinedProperty(article.guid, "Soortelijk gewicht (kg/m3)");
+        suffix = " kg/m3";
+    }
+    if (weight > 0.0)
+        article.extraInfo2 = GS::UniString::Printf("%3.0f", weight) + suffix;
+}
+
+double Calculation::Value(Int32 n) {
+    if (n < 0 || n >= API_QuantityValueCount)
+        return -1.0;
+    return quantity.values[n];
+}
+
+Int32 Calculation::IntegerInSecondHalf(Int32 n) {
+    if (n < 0 || n >= API_QuantityValueCount)
+        return -1;
+    return quantity.IntegerInValue(n, 1);
+}
+
+bool Calculation::HasSkinRow(const Article& article) {
+    return article.skinIndex >= 0 && static_cast<GS::USize>(article.skinIndex) < composites.GetSize();
+}
+
+double Calculation::SkinVolume(const Article& article) {
+    return HasSkinRow(article) ? composites[article.skinIndex].volumes : -1.0;
+}
+
+double Calculation::SkinProjectedArea(const Article& article) {
+    return HasSkinRow(article) ? composites[article.skinIndex].projectedArea : -1.0;
+}
