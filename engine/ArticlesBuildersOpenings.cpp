@@ -1,0 +1,61 @@
+// Skin and section builder of openings: one article per opening, after checks of how it sits in its
+// host; only an opening that passes every check is looked up in the QELM classification.
+#include "engine/Articles.hpp"
+
+namespace {
+
+constexpr const char* NotThroughMessage = "De opening is niet door de gehele vloer- of wand geplaatst.";
+constexpr const char* VerticalInWallMessage = "Een opening in een wand mag niet verticaal zijn.";
+constexpr const char* HorizontalInSlabMessage = "Een opening in een vloer mag niet horizontaal zijn.";
+constexpr const char* NoWallOrSlabMessage = "De opening is niet in een vloer of wand geplaatst.";
+constexpr const char* CustomPolygonMessage = "Een opening mag geen custom profiel bevatten.";
+
+// The report text of the opening's placement; "" when it passes. The last failing check decides.
+GS::UniString CheckPlacement(const API_OpeningType& opening) {
+    GS::UniString message;
+    if (opening.limitType != APIOpeningLimit_Infinite)
+        message = NotThroughMessage;
+    API_Element owner;
+    owner.header.guid = opening.owner;
+    if (ACAPI_Element_Get(&owner) == NoError) {
+        switch (owner.header.type.typeID) {
+        case API_WallID:
+            if (opening.direction == APIOpeningDirection_Vertical)
+                message = VerticalInWallMessage;
+            break;
+        case API_SlabID:
+            if (opening.direction == APIOpeningDirection_Horizontal)
+                message = HorizontalInSlabMessage;
+            break;
+        default:
+            message = NoWallOrSlabMessage;
+            break;
+        }
+    }
+    if (opening.basePolygonType == APIOpeningBasePolygon_Custom)
+        message = CustomPolygonMessage;
+    return message;
+}
+
+} // namespace
+
+GS::UniString Articles::GetArticlesFromOpening(API_Element element, GS::Array<Article>& articles) {
+    Article article;
+    GS::UniString message;
+    API_Element opening;
+    opening.header.guid = element.header.guid;
+    if (ACAPI_Element_Get(&opening) == NoError)
+        message = CheckPlacement(opening.opening);
+    if (message.IsEmpty()) {
+        GS::UniString code;
+        short groupIndex = -1;
+        if (GetQELM_Classification(element.header.guid, code, groupIndex, message)) {
+            article.code = code;
+            article.groupIndex = groupIndex;
+            article.qelmType = 5;
+        }
+    }
+    article.message = message;
+    articles.Push(article);
+    return GS::UniString();
+}
