@@ -1,0 +1,21 @@
+#include "engine/calculation/Lamp.hpp"
+
+#include "engine/calculation/UnitChoice.hpp"
+
+using namespace calc;
+
+namespace {
+
+constexpr UnitChoice kChoices[] = {
+    {"st - stuks", ChoiceField::Pieces, "st", Constant<1>},
+};
+
+} // namespace
+
+bool Lamp::EvaluateUserCalculation(Article& article, GS::UniString choice) {
+    return ApplyUnitChoice(kChoices, article, choice);
+}
+
+Int32 Lamp::GetPiecesProperty(Article&) {
+    return 1;
+}

@@ -1,0 +1,24 @@
+#include "engine/calculation/ProfileWeight.hpp"
+
+#include "engine/calculation/UnitChoice.hpp"
+
+namespace calc {
+
+double ProfileWeight(Article& article) {
+    Calculation::GetSpecificWeightProperty(article);
+    if (article.skinIndex < 0) {
+        return Property(article, "Gewicht materiaal");
+    }
+    // -1.0 times a volume would be a small negative weight that the totals add.
+    const double specificWeight = Property(article, "Soortelijk gewicht (kg/m3)");
+    if (specificWeight < 0.0 || !Calculation::HasSkinRow(article)) {
+        return -1.0;
+    }
+    return specificWeight * Calculation::SkinVolume(article);
+}
+
+void ProfileTypeText(Article& article) {
+    article.extraInfo1 = Main::GetUserDefinedPropertyString(article.guid, "Type profiel");
+}
+
+} // namespace calc
