@@ -1,0 +1,32 @@
+// Saving a file without ever leaving a half-written target: write a temporary file beside the target,
+// check it, then rename it over the target.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace xlsx {
+
+// The folder part of `path` ("." for a bare file name).
+std::string FolderOf(const std::string& path);
+
+// Creates a new, empty, hidden file in the target's folder (".<name>.<random>.tmp"), with the
+// permissions a new file gets from the umask. Returns its path, or "" with `error` set when the
+// folder is missing or not writable, or the target has no file name.
+std::string ReserveTempBeside(const std::string& target, std::string& error);
+
+// True when `path` is a complete zip whose every entry reads back with a correct CRC, whose every XML
+// part closes its root element, which holds at least "[Content_Types].xml" and
+// "xl/worksheets/sheet1.xml", and whose worksheet holds row `last_row` (1-based; 0 checks no row);
+// else false with `error` set. A full disk can leave a well-formed zip around a truncated part.
+bool CheckWorkbookZip(const std::string& path, std::uint32_t last_row, std::string& error);
+
+// Flushes the temporary file to disk, gives it the target's permissions when the target exists,
+// and renames it over the target. On failure the temporary file is removed, the target is left as it
+// was, and `error` says why.
+bool ReplaceTarget(const std::string& temp_path, const std::string& target, std::string& error);
+
+// Removes the temporary file, if any.
+void DiscardTemp(const std::string& temp_path);
+
+} // namespace xlsx

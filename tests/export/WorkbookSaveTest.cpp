@@ -1,0 +1,225 @@
+// Saving a workbook: the target is replaced only by a complete, checked workbook; every failure and
+// every cancel leaves an existing target byte-for-byte as it was and no temporary file behind.
+#include "export/SafeSave.hpp"
+#include "export/Workbook.hpp"
+#include "tests/export/XlsxTestUtil.hpp"
+
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include <csignal>
+#include <set>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace xlsx;
+using xlsx_test::ListFolder;
+using xlsx_test::ReadFile;
+using xlsx_test::TempFolder;
+
+const std::string kOldBytes = "the previous workbook, which must survive a failed export";
+
+void WriteRows(Worksheet& ws, int rows) {
+    char reference[16];
+    for (int row = 1; row <= rows; ++row) {
+        std::snprintf(reference, sizeof reference, "A%d", row);
+        (void)ws.cell(reference).value("Bepleistering binnenwanden, rij " + std::to_string(row));
+        std::snprintf(reference, sizeof reference, "B%d", row);
+        ws.cell(reference).value(row * 1.25);
+    }
+}
+
+TEST(WorkbookSave, ReplacesTheTargetKeepingItsPermissionsAndLeavesNothingElse) {
+    TempFolder folder;
+    const std::string target = folder.file("meetstaat.xlsx");
+    xlsx_test::WriteFile(target, kOldBytes);
+    chmod(target.c_str(), 0640);
+    {
+        Workbook book(target);
+        WriteRows(book.active_sheet(), 10);
+        const Status saved = book.save();
+        ASSERT_TRUE(saved.ok()) << saved.message;
+        EXPECT_FALSE(book.is_open());
+        EXPECT_EQ(book.save().error, Error::closed);
+        EXPECT_FALSE(book.active_sheet().cell("A20").value("after saving"));
+    }
+    std::string error;
+    EXPECT_TRUE(CheckWorkbookZip(target, 0, error)) << error;
+    EXPECT_EQ(ListFolder(folder.path()), std::set<std::string>{"meetstaat.xlsx"});
+    struct stat info {};
+    ASSERT_EQ(stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST(WorkbookSave, TargetThatCannotBeWrittenFailsWithoutTouchingAnything) {
+    TempFolder folder;
+    xlsx_test::WriteFile(folder.file("plain-file"), kOldBytes);
+    const std::string targets[] = {
+        folder.file("missing-folder/meetstaat.xlsx"),
+        folder.file("plain-file/meetstaat.xlsx"), // parent is a file: not writable even for root
+        folder.file("sub/"),                      // no file name
+    };
+    for (const std::string& target : targets) {
+        Workbook book(target);
+        WriteRows(book.active_sheet(), 3); // the sheet takes the rows all the same
+        const Status saved = book.save();
+        EXPECT_EQ(saved.error, Error::temp_file) << target;
+        EXPECT_FALSE(saved.message.empty());
+    }
+    EXPECT_EQ(ListFolder(folder.path()), std::set<std::string>{"plain-file"});
+    EXPECT_EQ(ReadFile(folder.file("plain-file")), kOldBytes);
+}
+
+TEST(WorkbookSave, TargetThatIsAFolderIsNotReplaced) {
+    TempFolder folder;
+    const std::string target = folder.file("meetstaat.xlsx");
+    ASSERT_EQ(mkdir(target.c_str(), 0755), 0);
+    xlsx_test::WriteFile(target + "/inside", kOldBytes);
+    Workbook book(target);
+    WriteRows(book.active_sheet(), 3);
+    const Status saved = book.save();
+    EXPECT_EQ(saved.error, Error::replace_failed);
+    EXPECT_EQ(ListFolder(folder.path()), std::set<std::string>{"meetstaat.xlsx"});
+    EXPECT_EQ(ReadFile(target + "/inside"), kOldBytes);
+}
+
+TEST(WorkbookSave, FailedSheetAndCancelLeaveTheOldFileByteForByte) {
+    TempFolder folder;
+    const std::string target = folder.file("meetstaat.xlsx");
+    xlsx_test::WriteFile(target, kOldBytes);
+    const std::size_t files_before = xlsx_test::OpenFileCount();
+    {
+        Workbook failing(target);
+        WriteRows(failing.active_sheet(), 50);
+        failing.active_sheet().range("A60:C60").merge_cells();
+        failing.active_sheet().range("C60:D60").merge_cells(); // overlaps: the sheet fails
+        EXPECT_EQ(failing.save().error, Error::merge_overlap);
+    }
+    {
+        Workbook cancelled(target);
+        WriteRows(cancelled.active_sheet(), 50);
+        cancelled.abandon();
+        EXPECT_FALSE(cancelled.is_open());
+        EXPECT_EQ(cancelled.save().error, Error::closed);
+    }
+    {
+        Workbook forgotten(target); // neither saved nor abandoned: the destructor abandons it
+        WriteRows(forgotten.active_sheet(), 50);
+    }
+    EXPECT_EQ(ReadFile(target), kOldBytes);
+    EXPECT_EQ(ListFolder(folder.path()), std::set<std::string>{"meetstaat.xlsx"});
+    EXPECT_EQ(xlsx_test::OpenFileCount(), files_before) << "an abandoned workbook keeps no file open";
+}
+
+// Saves `rows` rows to `target` in a child process whose files cannot grow past `limit` bytes, as on
+// a full disk; returns whether the child reported success.
+bool SavedUnderFileSizeLimit(const std::string& target, int rows, rlim_t limit) {
+    const pid_t child = fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit fsize{limit, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &fsize);
+        Workbook book(target);
+        WriteRows(book.active_sheet(), rows);
+        const Status saved = book.save();
+        std::fprintf(stderr, "save in a full disk: %s\n", saved.ok() ? "saved" : saved.message.c_str());
+        _exit(saved.ok() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// The library may report success for a cut file: the scratch file's error state and the check of the
+// written zip are what keep the old file.
+TEST(WorkbookSave, DiskFullDuringSaveKeepsTheOldFile) {
+    TempFolder folder;
+    const std::string target = folder.file("meetstaat.xlsx");
+    const int rows = 3000;
+    {
+        Workbook sizing(folder.file("sizing.xlsx"));
+        WriteRows(sizing.active_sheet(), rows);
+        ASSERT_TRUE(sizing.save().ok());
+    }
+    const std::size_t sheet_size = xlsx_test::SheetXml(folder.file("sizing.xlsx")).size();
+    std::remove(folder.file("sizing.xlsx").c_str());
+    xlsx_test::WriteFile(target, kOldBytes);
+
+    // The rows' scratch file overflows; then only the assembled worksheet part (a little larger than
+    // the rows) overflows, inside a zip that stays small and well-formed.
+    for (const rlim_t limit : {rlim_t{16 * 1024}, static_cast<rlim_t>(sheet_size - 100)}) {
+        EXPECT_FALSE(SavedUnderFileSizeLimit(target, rows, limit)) << "limit " << limit;
+        EXPECT_EQ(ReadFile(target), kOldBytes);
+        EXPECT_EQ(ListFolder(folder.path()), std::set<std::string>{"meetstaat.xlsx"});
+    }
+}
+
+TEST(WorkbookZipCheck, RefusesTruncatedAndDamagedFiles) {
+    TempFolder folder;
+    const std::string good = folder.file("good.xlsx");
+    {
+        Workbook book(good);
+        WriteRows(book.active_sheet(), 2000);
+        ASSERT_TRUE(book.save().ok());
+    }
+    std::string error;
+    ASSERT_TRUE(CheckWorkbookZip(good, 0, error)) << error;
+    const std::string bytes = ReadFile(good);
+
+    const std::string truncated = folder.file("truncated.xlsx");
+    xlsx_test::WriteFile(truncated, bytes.substr(0, bytes.size() - 100));
+    EXPECT_FALSE(CheckWorkbookZip(truncated, 0, error));
+
+    // Damage the middle of the compressed worksheet, the largest entry.
+    std::string damaged_bytes = bytes;
+    const auto sheet = damaged_bytes.find("xl/worksheets/sheet1.xml");
+    ASSERT_NE(sheet, std::string::npos);
+    for (std::size_t i = sheet + 200; i < sheet + 260; ++i)
+        damaged_bytes[i] = static_cast<char>(damaged_bytes[i] ^ 0x5A);
+    const std::string damaged = folder.file("damaged.xlsx");
+    xlsx_test::WriteFile(damaged, damaged_bytes);
+    EXPECT_FALSE(CheckWorkbookZip(damaged, 0, error));
+
+    xlsx_test::WriteFile(folder.file("empty.xlsx"), "");
+    EXPECT_FALSE(CheckWorkbookZip(folder.file("empty.xlsx"), 0, error));
+    EXPECT_FALSE(CheckWorkbookZip(folder.file("absent.xlsx"), 0, error));
+}
+
+TEST(WorkbookZipCheck, RefusesAnIntactZipAroundACutWorksheet) {
+    TempFolder folder;
+    const std::string good = folder.file("good.xlsx");
+    {
+        Workbook book(good);
+        WriteRows(book.active_sheet(), 2000);
+        ASSERT_TRUE(book.save().ok());
+    }
+    std::string error;
+    EXPECT_TRUE(CheckWorkbookZip(good, 2000, error)) << error;
+    EXPECT_FALSE(CheckWorkbookZip(good, 2001, error)) << "the last row written must be in the file";
+
+    // Repack every entry, cutting the worksheet short as a full disk does.
+    const std::string cut = folder.file("cut.xlsx");
+    zipFile out = zipOpen64(cut.c_str(), APPEND_STATUS_CREATE);
+    ASSERT_NE(out, nullptr);
+    unzFile in = unzOpen64(good.c_str());
+    for (int rc = unzGoToFirstFile(in); rc == UNZ_OK; rc = unzGoToNextFile(in)) {
+        char name[256] = {};
+        unzGetCurrentFileInfo64(in, nullptr, name, sizeof name, nullptr, 0, nullptr, 0);
+        std::string bytes = xlsx_test::ReadZipEntry(good, name);
+        if (std::string(name) == "xl/worksheets/sheet1.xml")
+            bytes.resize(16384);
+        zipOpenNewFileInZip64(out, name, nullptr, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, 6, 0);
+        zipWriteInFileInZip(out, bytes.data(), static_cast<unsigned>(bytes.size()));
+        zipCloseFileInZip(out);
+    }
+    unzClose(in);
+    zipClose(out, nullptr);
+    EXPECT_FALSE(CheckWorkbookZip(cut, 0, error));
+    EXPECT_NE(error.find("sheet1.xml"), std::string::npos) << error;
+}
+
+} // namespace

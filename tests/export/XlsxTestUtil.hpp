@@ -1,0 +1,93 @@
+// Helpers of the export tests: a scratch folder, files and folder listings, and the XML of a saved
+// workbook's worksheet.
+#pragma once
+
+#include <unzip.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <stdlib.h>
+
+namespace xlsx_test {
+
+class TempFolder {
+  public:
+    TempFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "xlsx-test-XXXXXX").string();
+        path_ = mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+  private:
+    std::string path_;
+};
+
+inline std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Every name in the folder, hidden ones included.
+inline std::set<std::string> ListFolder(const std::string& path) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+inline std::size_t OpenFileCount() {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                                                  std::filesystem::directory_iterator()));
+}
+
+// The entry's bytes, or "" when the zip or the entry cannot be read.
+inline std::string ReadZipEntry(const std::string& zip_path, const std::string& entry) {
+    unzFile zip = unzOpen64(zip_path.c_str());
+    if (zip == nullptr)
+        return {};
+    std::string bytes;
+    if (unzLocateFile(zip, entry.c_str(), 1) == UNZ_OK && unzOpenCurrentFile(zip) == UNZ_OK) {
+        std::vector<char> buffer(1 << 16);
+        int read = 0;
+        while ((read = unzReadCurrentFile(zip, buffer.data(), static_cast<unsigned>(buffer.size()))) > 0)
+            bytes.append(buffer.data(), static_cast<std::size_t>(read));
+        unzCloseCurrentFile(zip);
+    }
+    unzClose(zip);
+    return bytes;
+}
+
+inline std::string SheetXml(const std::string& zip_path) {
+    return ReadZipEntry(zip_path, "xl/worksheets/sheet1.xml");
+}
+
+// The <c> element of one cell in a sheet's XML ("" when the cell was not written).
+inline std::string CellXml(const std::string& xml, const std::string& reference) {
+    const auto start = xml.find("<c r=\"" + reference + "\"");
+    if (start == std::string::npos)
+        return {};
+    const auto open_end = xml.find('>', start);
+    if (xml[open_end - 1] == '/')
+        return xml.substr(start, open_end + 1 - start);
+    const auto close = xml.find("</c>", start);
+    return xml.substr(start, close + 4 - start);
+}
+
+} // namespace xlsx_test
