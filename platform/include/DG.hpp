@@ -1,6 +1,13 @@
-// The stand-in host's dialog framework.
+// The stand-in host's dialog framework: dialogs, items, list boxes, hot keys, alerts and the file and
+// folder dialogs, addressed by 16-bit dialog id and item number. It draws nothing: the state is kept
+// for the host program and the tests to read (hostplatform/Dialogs.hpp), which also act as the user.
+// Calls on a dialog that is not open or an item it does not have do nothing (getters give 0 or the
+// empty text) and are recorded in hostplatform::DialogErrors.
 #pragma once
 
+#include "DG/Dialog.hpp"
+#include "DG/FileDialog.hpp"
+#include "DG/ListBox.hpp"
 #include "GS.hpp"
 
 constexpr short DG_ERROR = -3;

@@ -1,5 +1,7 @@
 #include "hostplatform/Host.hpp"
 
+#include "hostplatform/Dialogs.hpp"
+
 #include "HostState.hpp"
 #include "hostplatform/Faults.hpp"
 
@@ -39,6 +41,7 @@ void ResetHost() {
     state.processObserver = std::move(observer);
     state.printAlerts = printAlerts;
     Faults::Clear();
+    ResetDialogs();
 }
 
 std::vector<AlertRecord>& Alerts() {
