@@ -1,0 +1,13 @@
+// What the host program does with an open project.
+#pragma once
+
+#include "hostplatform/Model.hpp"
+
+#include <ostream>
+
+namespace qelmhost {
+
+// Counts per element type, classification systems with their item counts, stories and layers.
+void PrintSummary(const hostplatform::Project& project, std::ostream& out);
+
+} // namespace qelmhost

@@ -1,0 +1,194 @@
+#include "References.hpp"
+
+#include <limits>
+
+namespace hostplatform::projectfile {
+
+namespace {
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+UInt64 Mix(UInt64 x) {
+    x += 0x9E3779B97F4A7C15ull;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+    return x ^ (x >> 31);
+}
+
+UInt64 Fnv1a(const std::string& text, UInt64 seed) {
+    UInt64 hash = 0xCBF29CE484222325ull ^ seed;
+    for (const char c : text) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 0x100000001B3ull;
+    }
+    return Mix(hash);
+}
+
+std::string GuidText(const API_Guid& guid) {
+    return APIGuidToString(guid).ToUtf8();
+}
+
+} // namespace
+
+std::optional<API_Guid> ParseGuidText(const std::string& text) {
+    static constexpr size_t GroupEnds[] = {8, 13, 18, 23};
+    if (text.size() != 36)
+        return std::nullopt;
+    UInt8 bytes[16] = {};
+    size_t byte = 0;
+    for (size_t i = 0; i < text.size();) {
+        if (i == GroupEnds[0] || i == GroupEnds[1] || i == GroupEnds[2] || i == GroupEnds[3]) {
+            if (text[i] != '-')
+                return std::nullopt;
+            ++i;
+            continue;
+        }
+        const int high = HexDigit(text[i]);
+        const int low = HexDigit(text[i + 1]);
+        if (high < 0 || low < 0)
+            return std::nullopt;
+        bytes[byte++] = static_cast<UInt8>(high << 4 | low);
+        i += 2;
+    }
+    // The text's digits in order: time_low is the first eight, as the host prints guids.
+    API_Guid guid;
+    guid.time_low = UInt32(bytes[0]) << 24 | UInt32(bytes[1]) << 16 | UInt32(bytes[2]) << 8 | bytes[3];
+    guid.time_mid = static_cast<UInt16>(bytes[4] << 8 | bytes[5]);
+    guid.time_hi_and_version = static_cast<UInt16>(bytes[6] << 8 | bytes[7]);
+    guid.clock_seq_hi_and_reserved = bytes[8];
+    guid.clock_seq_low = bytes[9];
+    for (size_t i = 0; i < 6; ++i)
+        guid.node[i] = bytes[10 + i];
+    return guid;
+}
+
+API_Guid GuidFromPlace(const std::string& pointer) {
+    const std::string seed = "qelm project file " + pointer;
+    const UInt64 high = Fnv1a(seed, 0);
+    const UInt64 low = Fnv1a(seed, 0x5851F42D4C957F2Dull);
+    API_Guid guid;
+    guid.time_low = static_cast<UInt32>(high >> 32);
+    guid.time_mid = static_cast<UInt16>(high >> 16);
+    // A name-based guid (version 5, RFC 4122 variant), so it never looks like a hand-made one.
+    guid.time_hi_and_version = static_cast<UInt16>((high & 0x0FFF) | 0x5000);
+    guid.clock_seq_hi_and_reserved = static_cast<UInt8>(((low >> 56) & 0x3F) | 0x80);
+    guid.clock_seq_low = static_cast<UInt8>(low >> 48);
+    for (size_t i = 0; i < 6; ++i)
+        guid.node[i] = static_cast<UInt8>(low >> (40 - 8 * i));
+    return guid;
+}
+
+API_Guid ReadGuid(const Node& node) {
+    const std::string text = node.Text();
+    const auto guid = ParseGuidText(text);
+    if (!guid)
+        node.Fail(Quote(text) + " is not a guid (expected 8-4-4-4-12 hex digits)");
+    return *guid;
+}
+
+API_Guid GuidRegistry::Register(const Node& object) {
+    const auto given = object.Find("guid");
+    const API_Guid guid = given ? ReadGuid(*given) : GuidFromPlace(object.Pointer());
+    if (given && guid == APINULLGuid)
+        given->Fail("the null guid cannot name an object");
+    const auto [found, added] = places_.try_emplace(guid, object.Pointer());
+    if (!added)
+        (given ? *given : object)
+            .Fail("duplicate guid " + GuidText(guid) + " (also at " + found->second + ")");
+    return guid;
+}
+
+void NameTable::Add(const std::string& name, const API_Guid& guid) {
+    byName_[name].push_back(guid);
+    members_.insert(guid);
+}
+
+API_Guid NameTable::Resolve(const Node& reference) const {
+    const std::string text = reference.Text();
+    if (const auto guid = ParseGuidText(text)) {
+        if (!Holds(*guid))
+            reference.Fail("no " + what_ + scope_ + " has the guid " + GuidText(*guid));
+        return *guid;
+    }
+    const auto found = byName_.find(text);
+    if (found == byName_.end())
+        reference.Fail("unknown " + what_ + " " + Quote(text) + scope_);
+    if (found->second.size() > 1)
+        reference.Fail(std::to_string(found->second.size()) + " " + what_ + "s" + scope_ + " are named " +
+                       Quote(text) + "; refer to one by its guid");
+    return found->second.front();
+}
+
+API_AttributeIndex AttributeTable::Add(const Node& name) {
+    const std::string text = name.Text();
+    if (!byName_.try_emplace(text, count_ + 1).second)
+        name.Fail("duplicate " + what_ + " name " + Quote(text));
+    return ++count_;
+}
+
+API_AttributeIndex AttributeTable::Resolve(const Node& reference) const {
+    if (reference.IsInteger()) {
+        const auto index =
+            reference.Integer(std::numeric_limits<Int64>::min(), std::numeric_limits<Int64>::max());
+        if (index < 1 || index > count_)
+            reference.Fail("no " + what_ + " has the index " + std::to_string(index) + " (there are " +
+                           std::to_string(count_) + ")");
+        return static_cast<API_AttributeIndex>(index);
+    }
+    if (!reference.IsText())
+        reference.Fail("expected a " + what_ + " name or index, found " + TypeInWords(reference.Value()));
+    const std::string text = reference.Text();
+    const auto found = byName_.find(text);
+    if (found == byName_.end())
+        reference.Fail("unknown " + what_ + " " + Quote(text));
+    return found->second;
+}
+
+short LoadContext::ResolveStory(const Node& reference) const {
+    if (reference.IsInteger()) {
+        const auto index =
+            reference.Integer(std::numeric_limits<short>::min(), std::numeric_limits<short>::max());
+        for (const Story& story : project.stories)
+            if (story.index == index)
+                return story.index;
+        reference.Fail("no story has the index " + std::to_string(index));
+    }
+    if (!reference.IsText())
+        reference.Fail(std::string("expected a story name or index, found ") +
+                       TypeInWords(reference.Value()));
+    const std::string text = reference.Text();
+    const auto found = storyNames.find(text);
+    if (found == storyNames.end())
+        reference.Fail("unknown story " + Quote(text));
+    if (found->second.size() > 1)
+        reference.Fail(std::to_string(found->second.size()) + " stories are named " + Quote(text) +
+                       "; refer to one by its index");
+    return found->second.front();
+}
+
+std::vector<ClassificationRef> LoadContext::ReadClassificationRefs(const Node& list) const {
+    std::vector<ClassificationRef> refs;
+    for (const Node& entry : list.Elements()) {
+        entry.Expect({"system", "item", "visible"}, "a classification");
+        ClassificationRef ref;
+        ref.system = systems.Resolve(entry.At("system"));
+        ref.item = itemsOfSystem.at(ref.system).Resolve(entry.At("item"));
+        ref.visible = entry.BooleanOr("visible", true);
+        for (const ClassificationRef& earlier : refs)
+            if (earlier.system == ref.system)
+                entry.At("system").Fail(
+                    "a second item of the same classification system (one item per system)");
+        refs.push_back(ref);
+    }
+    return refs;
+}
+
+} // namespace hostplatform::projectfile

@@ -1,0 +1,378 @@
+// The project-file loader: the sample project holds what it says, and every kind of bad input is
+// refused with one message that names the place.
+#include "hostplatform/ProjectLoader.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace hostplatform;
+
+namespace {
+
+const std::filesystem::path SourceDir = std::filesystem::path(__FILE__).parent_path() / "../..";
+const std::string SamplePath = (SourceDir / "examples/woning.json").lexically_normal().string();
+
+// A small valid project; ELEMENTS is replaced by the elements of a case.
+const std::string Base = R"({
+  "layers": ["21 Buitenwanden", "22 WS binnenwanden"],
+  "buildingMaterials": [{"name": "Baksteen", "id": "20.xx.xx.", "description": "baksteen"}],
+  "composites": [{"name": "Spouwmuur", "skins": [{"material": "Baksteen", "thickness": 0.09}]}],
+  "libParts": [{"type": "window", "name": "Raam"}, {"type": "door", "name": "Deur"}],
+  "stories": [{"index": 0, "name": "Gelijkvloers"}, {"index": 1, "name": "Verdieping"}],
+  "classifications": [{"name": "QELM", "items": [{"id": "20.", "name": "Metselwerk",
+                        "children": [{"id": "20.13.", "name": "Gevelmetselwerk", "description": ["m2", "vh", "12,50"]}]}]}],
+  "propertyDefinitions": [{"name": "Dikte dak", "valueType": "real"},
+                          {"name": "QELM extra", "valueType": "string", "collection": "list"},
+                          {"name": "Aantal", "valueType": "integer"}],
+  "elements": ELEMENTS
+})";
+
+const std::string Wall =
+    R"({"type": "wall", "key": "W1", "layer": "21 Buitenwanden", "structure": "basic", "material": "Baksteen", "thickness": 0.3})";
+
+// The base project with these elements and, after them, more top-level members.
+std::string WithElements(const std::string& elements, const std::string& more = "") {
+    std::string text = Base;
+    text.replace(text.find("ELEMENTS"), 8, elements + more);
+    return text;
+}
+
+std::string Repeat(const std::string& text, size_t times) {
+    std::string repeated;
+    for (size_t i = 0; i < times; ++i)
+        repeated += text;
+    return repeated;
+}
+
+std::string ErrorOf(const std::string& text) {
+    try {
+        LoadProjectText(text);
+    } catch (const ProjectFileError& error) {
+        return error.what();
+    }
+    return "(loaded without error)";
+}
+
+const Element& ElementWithId(const Project& project, const char* id) {
+    for (const Element& element : project.elements)
+        if (element.elementID == id)
+            return element;
+    throw std::runtime_error(std::string("no element ") + id);
+}
+
+const ClassificationItem* ChildWithId(const Project& project, const std::vector<API_Guid>& items,
+                                      const char* id) {
+    for (const API_Guid& guid : items)
+        if (project.classificationItems.at(guid).item.id == id)
+            return &project.classificationItems.at(guid);
+    return nullptr;
+}
+
+// ---- The sample project ----
+
+class SampleProject : public testing::Test {
+  protected:
+    static void SetUpTestSuite() { sample = new Project(LoadProjectFile(SamplePath)); }
+    static void TearDownTestSuite() { delete sample; }
+    static Project* sample;
+};
+Project* SampleProject::sample = nullptr;
+
+TEST_F(SampleProject, HoldsTheHouseWithItsStoriesLayersAndNotes) {
+    const Project& p = *sample;
+    ASSERT_EQ(p.stories.size(), 4u);
+    EXPECT_EQ(p.stories.front().index, -1);
+    EXPECT_EQ(p.stories[1].name, "Gelijkvloers");
+    EXPECT_DOUBLE_EQ(p.stories[2].level, 2.85);
+    EXPECT_EQ(p.layers.at(2).name, "21 Buitenwanden");
+    EXPECT_STREQ(p.notes.client, "Familie Van Damme");
+    EXPECT_STREQ(p.notes.country, "België");
+    ASSERT_GE(p.autotexts.size(), 3u);
+    EXPECT_EQ(p.autotexts[0][1], "PROJECTNUMBER");
+    EXPECT_EQ(p.autotexts[0][2], "2024-017");
+}
+
+TEST_F(SampleProject, QelmItemsCarryUnitFlagPriceAndNoteLines) {
+    const Project& p = *sample;
+    ASSERT_EQ(p.classificationSystems.size(), 2u);
+    const ClassificationSystem& qelm = p.classificationSystems[0];
+    EXPECT_EQ(qelm.system.name, "QELM");
+    const auto* chapter = ChildWithId(p, qelm.rootItems, "20.");
+    ASSERT_NE(chapter, nullptr);
+    const auto* heading = ChildWithId(p, chapter->children, "20.10.");
+    ASSERT_NE(heading, nullptr);
+    const auto* facade = ChildWithId(p, heading->children, "20.13.");
+    ASSERT_NE(facade, nullptr);
+    const auto* article = ChildWithId(p, facade->children, "20.13.10.");
+    ASSERT_NE(article, nullptr);
+    EXPECT_EQ(article->item.name, "Gevelmetselwerk handvormsteen");
+    EXPECT_TRUE(article->item.description.BeginsWith("m2\nvh\n68,00\n"));
+}
+
+TEST_F(SampleProject, CompositeWallWithWindowDoorAndRows) {
+    const Project& p = *sample;
+    const Element& wall = ElementWithId(p, "BM-01");
+    EXPECT_EQ(wall.record.header.type.typeID, API_WallID);
+    EXPECT_TRUE(wall.record.header.hasMemo);
+    EXPECT_EQ(wall.record.header.floorInd, 0);
+    EXPECT_EQ(p.layers.at(wall.record.header.layer).name, "21 Buitenwanden");
+    EXPECT_EQ(wall.record.wall.modelElemStructureType, API_CompositeStructure);
+    EXPECT_EQ(p.composites.at(wall.record.wall.composite).name, "Spouwmuur 36");
+    EXPECT_EQ(wall.composites.size(), p.composites.at(wall.record.wall.composite).skins.size());
+    EXPECT_EQ(p.buildingMaterials.at(wall.composites[0].buildMatIndices).name, "Handvormsteen");
+
+    const Element& window = ElementWithId(p, "RA-01");
+    EXPECT_EQ(window.record.window.owner, wall.record.header.guid);
+    EXPECT_EQ(p.libParts.at(window.record.window.openingBase.libInd).typeID, APILib_WindowID);
+    const auto sill = std::find_if(window.parameters.begin(), window.parameters.end(),
+                                   [](const Parameter& q) { return q.name == "gs_sill_outside"; });
+    ASSERT_NE(sill, window.parameters.end());
+    EXPECT_DOUBLE_EQ(sill->real, 1.0);
+    ASSERT_EQ(window.classifications.size(), 2u);
+    EXPECT_EQ(p.classificationItems.at(window.classifications[0].item).item.id, "40.11.");
+}
+
+TEST_F(SampleProject, BeamKeepsBothWeightDefinitionsAndStairItsSource) {
+    const Project& p = *sample;
+    const Element& beam = ElementWithId(p, "BA-01 HEA 200");
+    int weights = 0;
+    int hidden = 0;
+    for (const ElementProperty& property : beam.properties) {
+        if (p.FindPropertyDefinition(property.definition)->name == "Gewicht materiaal") {
+            ++weights;
+            hidden += property.visible ? 0 : 1;
+        }
+    }
+    EXPECT_EQ(weights, 2);
+    EXPECT_EQ(hidden, 1);
+    ASSERT_EQ(beam.segments.size(), 1u);
+    EXPECT_EQ(beam.record.beam.nSegments, 1u);
+
+    const Element& stair = ElementWithId(p, "TR-01");
+    EXPECT_TRUE(stair.record.stair.hasSecondClassification);
+    EXPECT_EQ(stair.record.stair.classificationSource, ElementWithId(p, "LE-01").record.header.guid);
+    ASSERT_EQ(stair.quantityIntegers.size(), 1u);
+    EXPECT_EQ(stair.quantityIntegers[0].number, 5);
+    EXPECT_EQ(stair.quantityIntegers[0].half, 1);
+}
+
+TEST_F(SampleProject, ZonesSlabCollisionsAndSelection) {
+    const Project& p = *sample;
+    const Element& zone = ElementWithId(p, "0.02");
+    EXPECT_EQ(GS::UniString(zone.record.zone.roomName), "Woonkamer");
+    EXPECT_EQ(GS::UniString(zone.record.zone.roomNoStr), "0.02");
+    const Element& slab = ElementWithId(p, "VL-00");
+    EXPECT_EQ(slab.collisions.size(), 5u);
+    EXPECT_NE(std::find(slab.collisions.begin(), slab.collisions.end(), zone.record.header.guid),
+              slab.collisions.end());
+    ASSERT_EQ(p.selection.size(), 3u);
+    EXPECT_EQ(p.selection[0].guid, ElementWithId(p, "BM-01").record.header.guid);
+    EXPECT_EQ(p.selection[0].neigID, APINeigOfElemType(API_WallID));
+}
+
+TEST_F(SampleProject, LoadsWithTheSameGuidsEveryTime) {
+    const Project again = LoadProjectFile(SamplePath);
+    ASSERT_EQ(again.elements.size(), sample->elements.size());
+    for (size_t i = 0; i < again.elements.size(); ++i)
+        EXPECT_EQ(again.elements[i].record.header.guid, sample->elements[i].record.header.guid);
+    EXPECT_EQ(APIGuidToString(sample->classificationSystems[0].system.guid),
+              "3D5A0E71-2C4B-4F8A-9E61-7B0C2D4E6F88");
+}
+
+// ---- Valid input beyond the sample ----
+
+TEST(ProjectLoader, TheFormatDescriptionsExampleLoads) {
+    std::ifstream file(SourceDir / "docs/project-format.md");
+    std::stringstream text;
+    text << file.rdbuf();
+    const std::string doc = text.str();
+    const size_t start = doc.find("```json\n");
+    ASSERT_NE(start, std::string::npos);
+    const size_t end = doc.find("```", start + 8);
+    const Project p = LoadProjectText(doc.substr(start + 8, end - start - 8));
+    EXPECT_EQ(p.elements.size(), 8u);
+    EXPECT_EQ(p.selection.size(), 2u);
+}
+
+TEST(ProjectLoader, ReadsValuesOfEveryShape) {
+    const Project p = LoadProjectText(WithElements("[" + Wall + R"(,
+      {"type": "window", "guid": "0a1b2c3d-4e5f-4a6b-8c7d-9e0f1a2b3c4d", "owner": "W1", "libPart": 1, "story": "Verdieping",
+       "noMemo": true, "parameters": [{"name": "A", "value": 1.2}, {"name": "lijst", "array": true},
+                                      {"name": "stCurrentProfile", "value": "HEA 200"}],
+       "properties": {"Dikte dak": null, "QELM extra": ["20.13. Gevel", "20. Metselwerk"], "Aantal": 3},
+       "quantities": {"0": 1.2, "63": -1}}])"));
+    ASSERT_EQ(p.elements.size(), 2u);
+    const Element& window = p.elements[1];
+    EXPECT_EQ(APIGuidToString(window.record.header.guid), "0A1B2C3D-4E5F-4A6B-8C7D-9E0F1A2B3C4D");
+    EXPECT_FALSE(window.record.header.hasMemo);
+    EXPECT_EQ(window.record.header.floorInd, 1);
+    EXPECT_EQ(window.elementID, "");
+    ASSERT_EQ(window.parameters.size(), 3u);
+    EXPECT_TRUE(window.parameters[1].isArray);
+    EXPECT_TRUE(window.parameters[2].isText);
+    EXPECT_EQ(window.parameters[2].text, "HEA 200");
+    ASSERT_EQ(window.properties.size(), 3u);
+    EXPECT_EQ(window.properties[0].value.variantStatus, API_VariantStatusNull);
+    EXPECT_EQ(window.properties[1].value.listVariant.variants.GetSize(), 2u);
+    EXPECT_EQ(window.properties[2].value.singleVariant.variant.intValue, 3);
+    EXPECT_EQ(window.properties[2].value.singleVariant.variant.type, API_PropertyIntegerValueType);
+    EXPECT_EQ(window.quantities.size(), 2u);
+    EXPECT_EQ(p.elements[0].record.header.layer, 1);
+    EXPECT_DOUBLE_EQ(p.elements[0].record.wall.thickness1, 0.3);
+}
+
+TEST(ProjectLoader, TextsThatJustFitTheirHostFieldsAreKept) {
+    const std::string client(255, 'x');
+    const std::string notes(1023, 'n');
+    const Project p =
+        LoadProjectText(R"({"projectNotes": {"client": ")" + client + R"(", "notes": ")" + notes + R"("}})");
+    EXPECT_EQ(std::string(p.notes.client), client);
+    EXPECT_EQ(std::string(p.notes.notes), notes);
+}
+
+// ---- Bad input: one message naming the place ----
+
+struct BadCase {
+    const char* name;
+    std::string text;
+    std::string message; // the whole message, or its start when it ends in "..."
+};
+
+std::vector<BadCase> BadCases() {
+    const std::string guidA = "11111111-2222-4333-8444-555555555555";
+    return {
+        {"broken JSON", "{\"layers\": [\"a\",\n  ]}", "parse error at line 2, column 3: syntax error..."},
+        {"empty file", "", "parse error at line 1, column 1..."},
+        {"top level not an object", "[]", "(top level): expected an object, found an array"},
+        {"wrong type", R"({"layers": "21 Buitenwanden"})", "/layers: expected an array, found a text"},
+        {"unknown top-level key", R"({"layer": []})", "/layer: unknown key \"layer\" for a project..."},
+        {"key given twice", R"({"layers": [], "layers": []})",
+         "/layers: key \"layers\" is given twice in one object"},
+        {"missing required key",
+         WithElements(R"([{"type": "wall", "structure": "basic", "material": "Baksteen"}])"),
+         "/elements/0: missing key \"thickness\""},
+        {"unknown key in an element", WithElements(R"([{"type": "zone", "nmae": "Keuken"}])"),
+         "/elements/0/nmae: unknown key \"nmae\" for a zone (known keys: type, key, guid..."},
+        {"unknown element type", WithElements(R"([{"type": "wal"}])"),
+         "/elements/0/type: unknown element type \"wal\""},
+        {"unknown layer name", WithElements(R"([{"type": "zone", "layer": "21 Buitenwand"}])"),
+         "/elements/0/layer: unknown layer \"21 Buitenwand\""},
+        {"dangling layer index", WithElements(R"([{"type": "zone", "layer": 3}])"),
+         "/elements/0/layer: no layer has the index 3 (there are 2)"},
+        {"dangling owner key", WithElements("[" + Wall + R"(, {"type": "door", "owner": "W2"}])"),
+         "/elements/1/owner: unknown element \"W2\""},
+        {"dangling owner guid",
+         WithElements("[" + Wall + R"(, {"type": "door", "owner": ")" + guidA + R"("}])"),
+         "/elements/1/owner: no element has the guid " + guidA},
+        {"dangling item",
+         WithElements(R"([{"type": "zone", "classifications": [{"system": "QELM", "item": "20.14."}]}])"),
+         "/elements/0/classifications/0/item: unknown item \"20.14.\" in system \"QELM\""},
+        {"duplicate guid",
+         WithElements(R"([{"type": "zone", "guid": ")" + guidA + R"("}, {"type": "zone", "guid": ")" + guidA +
+                      R"("}])"),
+         "/elements/1/guid: duplicate guid " + guidA + " (also at /elements/0)"},
+        {"duplicate element key", WithElements("[" + Wall + "," + Wall + "]"),
+         "/elements/1/key: duplicate element key \"W1\""},
+        {"duplicate layer name", R"({"layers": ["A", "A"]})", "/layers/1: duplicate layer name \"A\""},
+        {"project note too long", R"({"projectNotes": {"client": ")" + std::string(256, 'x') + R"("}})",
+         "/projectNotes/client: text of 256 bytes is too long for the host field (at most 255 bytes of "
+         "UTF-8)"},
+        {"multi-byte note too long", R"({"projectNotes": {"city": ")" + Repeat("é", 128) + R"("}})",
+         "/projectNotes/city: text of 256 bytes is too long..."},
+        {"zero character in a note", R"({"projectNotes": {"code": "90\u000000"}})",
+         "/projectNotes/code: a zero character cannot be stored in this host field"},
+        {"zone name too long",
+         WithElements(R"([{"type": "zone", "name": ")" + std::string(256, 'z') + R"("}])"),
+         "/elements/0/name: text of 256 UTF-16 units is too long for the host field (at most 255)"},
+        {"parameter name too long",
+         WithElements(R"([{"type": "zone", "parameters": [{"name": ")" + std::string(32, 'p') +
+                      R"(", "value": 1}]}])"),
+         "/elements/0/parameters/0/name: text of 32 bytes is too long..."},
+        {"quantity number out of range", WithElements(R"([{"type": "zone", "quantities": {"64": 1.0}}])"),
+         "/elements/0/quantities/64: quantity value number 64 is out of range (0..63)"},
+        {"quantity number not a number", WithElements(R"([{"type": "zone", "quantities": {"-1": 1.0}}])"),
+         "/elements/0/quantities/-1: the key \"-1\" is no quantity value number (0..63)"},
+        {"quantity half out of range",
+         WithElements(R"([{"type": "stair", "quantityIntegers": [{"number": 5, "half": 2, "value": 1}]}])"),
+         "/elements/0/quantityIntegers/0/half: must lie between 0 and 1"},
+        {"story given as a fraction", WithElements(R"([{"type": "zone", "story": 1.0}])"),
+         "/elements/0/story: expected a story name or index, found a number"},
+        {"integer written as a fraction",
+         WithElements(R"([{"type": "stair", "quantityIntegers": [{"number": 5.0, "half": 1, "value": 1}]}])"),
+         "/elements/0/quantityIntegers/0/number: expected an integer, found a number"},
+        {"property value of the wrong type",
+         WithElements(R"([{"type": "zone", "properties": {"Dikte dak": "dik"}}])"),
+         "/elements/0/properties/Dikte dak: expected a number, found a text"},
+        {"list property given one value",
+         WithElements(R"([{"type": "zone", "properties": {"QELM extra": "20."}}])"),
+         "/elements/0/properties/QELM extra: expected an array for a list of values, found a text"},
+        {"unknown property definition", WithElements(R"([{"type": "zone", "properties": {"Dikte dk": 1}}])"),
+         "/elements/0/properties/Dikte dk: unknown property definition \"Dikte dk\""},
+        {"window in a slab",
+         WithElements(R"([{"type": "slab", "key": "V", "structure": "basic", "material": 1, "thickness": 0.2},
+                          {"type": "window", "owner": "V"}])"),
+         "/elements/1/owner: the owner must be a wall, not a slab"},
+        {"door with a window part",
+         WithElements("[" + Wall + R"(, {"type": "door", "owner": "W1", "libPart": "Raam"}])"),
+         "/elements/1/libPart: the library part is not of the element's kind"},
+        {"stories out of order", R"({"stories": [{"index": 0}, {"index": 2}]})",
+         "/stories/1/index: stories must be listed by consecutive index: expected 1"},
+        {"no story given and no story 0", R"({"stories": [{"index": 1}], "elements": [{"type": "zone"}]})",
+         "/elements/0: missing key \"story\" (the element would sit on story 0, which the project does not "
+         "have)"},
+        {"bad IFC GlobalId", WithElements(R"([{"type": "zone", "ifcGlobalId": "4abc"}])"),
+         "/elements/0/ifcGlobalId: \"4abc\" is no IFC GlobalId..."},
+        {"element selected twice", WithElements("[" + Wall + "]", R"(, "selection": ["W1", "W1"])"),
+         "/selection/1: the element is already selected"},
+        {"other format version", R"({"formatVersion": 2})",
+         "/formatVersion: this host reads format version 1 only"},
+        {"nested too deep", std::string(300, '[') + std::string(300, ']'),
+         "the file nests arrays and objects deeper than 256 levels"},
+    };
+}
+
+TEST(ProjectLoader, RefusesBadInputWithOneMessageNamingThePlace) {
+    for (const BadCase& bad : BadCases()) {
+        SCOPED_TRACE(bad.name);
+        const std::string error = ErrorOf(bad.text);
+        const bool prefix =
+            bad.message.size() > 3 && bad.message.compare(bad.message.size() - 3, 3, "...") == 0;
+        if (prefix)
+            EXPECT_EQ(error.substr(0, bad.message.size() - 3), bad.message.substr(0, bad.message.size() - 3));
+        else
+            EXPECT_EQ(error, bad.message);
+    }
+}
+
+TEST(ProjectLoader, AmbiguousNamesMustBeReferredToByGuid) {
+    const std::string systems = R"({"classifications": [
+        {"name": "QELM", "items": [{"id": "20.", "name": "a"}]},
+        {"name": "QELM", "guid": "11111111-2222-4333-8444-555555555555", "items": [{"id": "20.", "name": "b"}]}],
+      "elements": [{"type": "zone", "classifications": [{"system": "SYSTEM", "item": "20."}]}]})";
+    std::string byName = systems;
+    byName.replace(byName.find("SYSTEM"), 6, "QELM");
+    EXPECT_EQ(ErrorOf(byName), "/elements/0/classifications/0/system: 2 classification systems are named "
+                               "\"QELM\"; refer to one by its guid");
+    std::string byGuid = systems;
+    byGuid.replace(byGuid.find("SYSTEM"), 6, "11111111-2222-4333-8444-555555555555");
+    const Project p = LoadProjectText(byGuid);
+    EXPECT_EQ(p.classificationItems.at(p.elements[0].classifications[0].item).item.name, "b");
+}
+
+TEST(ProjectLoader, FileErrorsNameTheCause) {
+    EXPECT_EQ(ErrorOf("{\"a\": 1e999}"), "number overflow parsing '1e999'");
+    try {
+        LoadProjectFile("/nonexistent/woning.json");
+        FAIL() << "loaded a file that does not exist";
+    } catch (const ProjectFileError& error) {
+        EXPECT_STREQ(error.what(), "cannot open the file: No such file or directory");
+    }
+    EXPECT_THROW(LoadProjectFile(std::filesystem::temp_directory_path().string()), ProjectFileError);
+}
+
+} // namespace
