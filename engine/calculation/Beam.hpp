@@ -11,8 +11,8 @@ class Beam {
     // extraInfo1 = the text property "Type profiel" ("" when absent).
     static void GetExtraInfo1(Article& article);
     static double GetLengthProperty(Article& article);
-    // Also store size1 (length), size2 (width) and size3 (height). The flag is the one the dispatch was
-    // given; both values measure alike.
+    // The surface and volume getters also store size1 (length), size2 (width) and size3 (height). The
+    // flag is the one the dispatch was given; both values measure alike.
     static double GetSurfaceProperty(Article& article, bool fromProperties);
     static double GetVolumeProperty(Article& article);
     static Int32 GetPiecesProperty(Article& article);

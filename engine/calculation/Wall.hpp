@@ -10,7 +10,8 @@ class Wall {
     // Applies the choice text (cleaned, lower case); true and one field plus unit written when known.
     static bool EvaluateUserCalculation(Article& article, GS::UniString choice);
     static double GetLengthProperty(Article& article);
-    // Also store size1 (length), size3 (height) and size4 (the article's thickness).
+    // The surface and volume getters also store size1 (length), size3 (height) and size4 (the
+    // article's thickness).
     static double GetSurfaceProperty(Article& article);
     static double GetVolumeProperty(Article& article);
     static Int32 GetPiecesProperty(Article& article);

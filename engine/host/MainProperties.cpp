@@ -1,26 +1,5 @@
 #include "engine/host/Main.hpp"
 
-namespace {
-
-// The host's guid text: the three leading fields read as numbers, then the bytes in order.
-GS::UniString GuidText(const API_Guid& guid) {
-    GS::Guid gsGuid;
-    UInt8* bytes = gsGuid.Bytes();
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = static_cast<UInt8>(guid.time_low >> (24 - 8 * i));
-    bytes[4] = static_cast<UInt8>(guid.time_mid >> 8);
-    bytes[5] = static_cast<UInt8>(guid.time_mid);
-    bytes[6] = static_cast<UInt8>(guid.time_hi_and_version >> 8);
-    bytes[7] = static_cast<UInt8>(guid.time_hi_and_version);
-    bytes[8] = guid.clock_seq_hi_and_reserved;
-    bytes[9] = guid.clock_seq_low;
-    for (int i = 0; i < 6; ++i)
-        bytes[10 + i] = guid.node[i];
-    return gsGuid.ToUniString();
-}
-
-} // namespace
-
 bool Main::GetElementProperty(const API_Element& element, const GS::UniString& name,
                               API_PropertyDefinitionFilter filter, API_Property& property) {
     const API_Guid& elemGuid = element.header.guid;
@@ -117,7 +96,7 @@ GS::UniString Main::ToString(const API_Variant& variant) {
     case API_PropertyBooleanValueType:
         return GS::ValueToUniString(static_cast<Int32>(variant.boolValue ? 1 : 0));
     case API_PropertyGuidValueType:
-        return GuidText(variant.guidValue);
+        return APIGuid2GSGuid(variant.guidValue).ToUniString();
     default:
         return "Invalid Value";
     }

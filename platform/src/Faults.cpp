@@ -22,6 +22,8 @@ FaultTable& Table() {
 
 std::optional<GSErrCode> ForAllArguments(const char* call) {
     const auto& all = Table().allArguments;
+    if (all.empty())
+        return std::nullopt;
     const auto found = all.find(std::string_view(call));
     return found == all.end() ? std::nullopt : std::optional<GSErrCode>(found->second);
 }
@@ -31,6 +33,9 @@ std::optional<GSErrCode> ForOne(const std::map<std::pair<std::string, Key>, GSEr
                                 const char* call, const Key& key) {
     if (auto error = ForAllArguments(call))
         return error;
+    // Every host call passes here: without faults of this kind, make no key (and no allocation).
+    if (faults.empty())
+        return std::nullopt;
     const auto found = faults.find(std::make_pair(std::string(call), key));
     return found == faults.end() ? std::nullopt : std::optional<GSErrCode>(found->second);
 }

@@ -1,0 +1,61 @@
+// The whole take-off (reading the model and evaluating every element) on synthetic projects of 10,000
+// and 100,000 elements: elements per second and the peak resident set size of the process.
+#include "SyntheticProject.hpp"
+
+#include "engine/Articles.hpp"
+
+#include "hostplatform/Host.hpp"
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+namespace {
+
+double PeakRssMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0; // ru_maxrss is in kilobytes on Linux
+}
+
+void InstallProject(int elements) {
+    hostplatform::ResetHost();
+    hostplatform::ProjectBuilder builder;
+    synthetic::Build(builder, elements);
+    builder.Install();
+}
+
+void BM_Takeoff(benchmark::State& state) {
+    static const Articles fillsTheRuleTables;
+    const int elements = static_cast<int>(state.range(0));
+    InstallProject(elements);
+
+    for (auto _ : state) {
+        Articles::articleCount = 0;
+        Articles::reportCount = 0;
+        Articles::allArticlesGroups.Clear();
+        if (!Articles::ReadElementsFromModel(false)) {
+            state.SkipWithError("the QELM system was not read");
+            return;
+        }
+        benchmark::DoNotOptimize(Articles::EvaluateElements());
+    }
+
+    state.counters["elements/s"] =
+        benchmark::Counter(static_cast<double>(elements), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["collected"] = static_cast<double>(vAllElementGuids.GetSize());
+    state.counters["articles"] = Articles::articleCount;
+    state.counters["reports"] = Articles::reportCount;
+    state.counters["groups"] = static_cast<double>(Articles::allArticlesGroups.GetSize());
+    state.counters["peak_rss_MB"] = PeakRssMegabytes();
+
+    Articles::allArticlesGroups.Clear();
+    vAllElementGuids.Clear();
+    hostplatform::ResetHost();
+}
+
+BENCHMARK(BM_Takeoff)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+} // namespace
+
+BENCHMARK_MAIN();
