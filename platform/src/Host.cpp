@@ -29,6 +29,8 @@ Project& CurrentProject() {
 }
 
 void SetProject(Project project) {
+    // Collisions are mutual; making them so once lets each query look at one element's list only.
+    project.MakeCollisionsMutual();
     State().project = std::move(project);
 }
 

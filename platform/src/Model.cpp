@@ -1,5 +1,7 @@
 #include "hostplatform/Model.hpp"
 
+#include <algorithm>
+
 namespace hostplatform {
 
 Element* Project::FindElement(const API_Guid& guid) {
@@ -30,6 +32,28 @@ bool Project::AddElement(Element element) {
         return false;
     elements.push_back(std::move(element));
     return true;
+}
+
+const std::vector<size_t>& Project::ElementsOfType(API_ElemTypeID type) const {
+    if (indexedElements_ > elements.size()) {
+        typeIndex_.clear();
+        indexedElements_ = 0;
+    }
+    for (; indexedElements_ < elements.size(); ++indexedElements_)
+        typeIndex_[elements[indexedElements_].record.header.type.typeID].push_back(indexedElements_);
+    return typeIndex_[type];
+}
+
+void Project::MakeCollisionsMutual() {
+    for (const Element& element : elements) {
+        const API_Guid& guid = element.record.header.guid;
+        for (const API_Guid& other : element.collisions) {
+            Element* partner = FindElement(other);
+            if (partner != nullptr &&
+                std::find(partner->collisions.begin(), partner->collisions.end(), guid) == partner->collisions.end())
+                partner->collisions.push_back(guid);
+        }
+    }
 }
 
 } // namespace hostplatform

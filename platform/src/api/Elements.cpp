@@ -15,9 +15,11 @@ GSErrCode ACAPI_Element_GetElemList(const API_ElemType& type, GS::Array<API_Guid
     if (elemList == nullptr)
         return APIERR_BADPARS;
     elemList->Clear();
-    for (const hostplatform::Element& element : CurrentProject().elements)
-        if (element.record.header.type.typeID == type.typeID)
-            elemList->Push(element.record.header.guid);
+    const hostplatform::Project& project = CurrentProject();
+    const std::vector<size_t>& positions = project.ElementsOfType(type.typeID);
+    elemList->Reserve(static_cast<GS::USize>(positions.size()));
+    for (const size_t position : positions)
+        elemList->Push(project.elements[position].record.header.guid);
     return NoError;
 }
 
@@ -45,15 +47,6 @@ GSErrCode ACAPI_Element_GetHeader(API_Elem_Head* elementHead, UInt64) {
     return NoError;
 }
 
-namespace {
-
-bool Lists(const hostplatform::Element* element, const API_Guid& other) {
-    return element != nullptr && std::find(element->collisions.begin(), element->collisions.end(), other) !=
-                                     element->collisions.end();
-}
-
-} // namespace
-
 GSErrCode ACAPI_Element_GetCollisions(const GS::Array<API_Guid>& group1, const GS::Array<API_Guid>& group2,
                                       GS::Array<GS::Pair<API_Guid, API_Guid>>& result,
                                       const API_CollisionDetectionSettings&) {
@@ -64,15 +57,15 @@ GSErrCode ACAPI_Element_GetCollisions(const GS::Array<API_Guid>& group1, const G
             return *fault;
     result.Clear();
     const hostplatform::Project& project = CurrentProject();
+    // Collisions are mutual in an installed project, so the second element's own list says it all.
     for (const API_Guid& second : group2) {
         const hostplatform::Element* secondElement = project.FindElement(second);
-        if (secondElement == nullptr)
+        if (secondElement == nullptr || secondElement->collisions.empty())
             continue;
-        for (const API_Guid& first : group1) {
-            const hostplatform::Element* firstElement = project.FindElement(first);
-            if (firstElement != nullptr && (Lists(firstElement, second) || Lists(secondElement, first)))
+        const std::vector<API_Guid>& partners = secondElement->collisions;
+        for (const API_Guid& first : group1)
+            if (std::find(partners.begin(), partners.end(), first) != partners.end())
                 result.Push(GS::Pair<API_Guid, API_Guid>(first, second));
-        }
     }
     return NoError;
 }
