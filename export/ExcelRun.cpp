@@ -24,6 +24,11 @@ const KindTexts kKindTexts[] = {
     {"De Bouwsoft export is opgeslagen.\nZie ", "De Bouwsoft export is NIET opgeslagen."},
 };
 
+// Only the two bills have group and element rows.
+bool IsBill(ExportType type) {
+    return type == ExportSummary || type == ExportDetailed;
+}
+
 const KindTexts& TextsOf(ExportType type) {
     return kKindTexts[type == ExportDetailed ? 1 : type == ExportBouwsoft ? 2 : 0];
 }
@@ -229,7 +234,7 @@ void WriteArticleRows(const ArticleGroup& group, const GroupTexts& texts, const 
         const ArticleValues values = ValuesOf(article);
         if (type == ExportBouwsoft)
             WriteBouwsoftRows(texts, article, values);
-        else
+        else if (IsBill(type))
             WriteElementRow(values);
     }
 }
@@ -247,7 +252,7 @@ double WriteGroup(const ArticleGroup& group, ExportType type) {
     Excel::xlsFontSize = 12;
     Excel::xlsBold = group.flags.IsEmpty();
     double lineTotal = 0.0;
-    if (type != ExportBouwsoft) {
+    if (IsBill(type)) {
         const double none = -1.0;
         const int zero = 0;
         Excel::XLSprintRowData(0, texts.code, texts.name, UpperAscii(avo), unit, total.total, total.decimals,

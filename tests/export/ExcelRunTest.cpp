@@ -316,6 +316,19 @@ TEST_F(ExcelRun, SummaryWithoutGroupsHoldsTheLayoutAndAnEmptyVatBlock) {
     EXPECT_EQ(SheetReader(path).LastRow(), 1);
 }
 
+TEST_F(ExcelRun, AKindBeyondTheThreeWritesNoGroupOrElementRows) {
+    auto memo = Group("50.1.", "Pro memorie", "|pm|m|", "m");
+    memo.note = "Enkel de nota";
+    memo.articleList.Push(Measured("plint", &Article::length, 2.0));
+    SetTakeoff({memo});
+    const std::string path = folder_.file("onbekend.xlsx");
+    ASSERT_TRUE(Export(path, true, static_cast<ExportType>(3))) << LastAlert();
+    const SheetReader sheet(path);
+    EXPECT_EQ(sheet["A1"].text, "Project nummer") << "every kind but Bouwsoft has the project block";
+    EXPECT_EQ(sheet["A7"].text, "Enkel de nota") << "no title or caption rows, no group row";
+    EXPECT_EQ(sheet.LastRow(), 7) << "and no element rows";
+}
+
 TEST_F(ExcelRun, GroupsBeyondSixteenBitsKeepEveryArticle) {
     auto big = Group("40.1.", "Tegels", "|st|", "st");
     const Int32 articles = 33000;
