@@ -1,6 +1,7 @@
 #include "hostplatform/Host.hpp"
 
 #include "hostplatform/Dialogs.hpp"
+#include "hostplatform/Shell.hpp"
 
 #include "HostState.hpp"
 #include "hostplatform/Faults.hpp"
@@ -44,6 +45,7 @@ void ResetHost() {
     state.printAlerts = printAlerts;
     Faults::Clear();
     ResetDialogs();
+    OpenedUrls().clear();
 }
 
 std::vector<AlertRecord>& Alerts() {

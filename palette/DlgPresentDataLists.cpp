@@ -1,0 +1,452 @@
+#include "palette/DlgPresentData.hpp"
+
+#include "engine/Articles.hpp"
+#include "engine/host/Main.hpp"
+
+namespace {
+
+constexpr short ListArticles = 7;
+constexpr short ListReport = 8;
+constexpr short ReportTab = 3;
+
+constexpr short JustifyLeft = 0;
+constexpr short JustifyCenter = 256;
+constexpr short JustifyRight = 512;
+constexpr short Truncate = 4096;
+
+constexpr short StyleGroupWithoutFlags = 16;
+constexpr short StyleArticle = 32;
+constexpr short IconCollapsed = 32300;
+constexpr short IconExpanded = 32301;
+constexpr unsigned short White = 65535;
+constexpr unsigned short Grey = 62720;
+constexpr GS::USize MaxNumberText = 19;
+// Rows are numbered with 16 bits.
+constexpr Int32 MaxRows = 32767;
+
+struct ColumnSpec {
+    short* column;
+    const char* caption;
+    short width;
+    short justification;
+};
+
+const ColumnSpec ArticleColumns[] = {
+    {&COLUMN_ARTICLES_ICON, "", 20, JustifyCenter},
+    {&COLUMN_ARTICLES_ARTICLE_NR, "Artikelnr", 65, JustifyLeft},
+    {&COLUMN_ARTICLES_DESCRIPTION, "Omschrijving", 500, JustifyLeft},
+    {&COLUMN_ARTICLES_UNIT, "Eenheid", 60, JustifyLeft},
+    {&COLUMN_ARTICLES_NR, "n", 30, JustifyCenter},
+    {&COLUMN_ARTICLES_STORY, "Verdieping", 80, JustifyLeft},
+    {&COLUMN_ARTICLES_PIECES, "Stk", 40, JustifyRight},
+    {&COLUMN_ARTICLES_LENGTH, "Lengte", 70, JustifyRight},
+    {&COLUMN_ARTICLES_SURFACE, "Oppervlak", 70, JustifyRight},
+    {&COLUMN_ARTICLES_VOLUME, "Volume", 70, JustifyRight},
+    {&COLUMN_ARTICLES_WEIGHT, "Gewicht", 70, JustifyRight},
+    {&COLUMN_ARTICLES_OTHER, "Overig", 70, JustifyRight},
+    {&COLUMN_ARTICLES_QELM_TYPE, "Type", 70, JustifyLeft},
+    {&COLUMN_ARTICLES_ELEMENT, "Element", 70, JustifyLeft},
+    {&COLUMN_ARTICLES_INFO, "Info", 70, JustifyLeft},
+    {&COLUMN_ARTICLES_THICKNESS, "Dikte (cm)", 60, JustifyCenter},
+    {&COLUMN_ARTICLES_LAYER, "Layer", 130, JustifyLeft},
+};
+
+const ColumnSpec ReportColumns[] = {
+    {&COLUMN_REPORT_ICON, "", 20, JustifyCenter},
+    {&COLUMN_REPORT_ARTICLE_NR, "Artikelnr", 65, JustifyLeft},
+    {&COLUMN_REPORT_ELEMENT, "Element", 70, JustifyLeft},
+    {&COLUMN_REPORT_INFO, "Info", 70, JustifyLeft},
+    {&COLUMN_REPORT_DESCRIPTION, "Omschrijving", 100, JustifyLeft},
+    {&COLUMN_REPORT_ERROR, "Fout", 250, JustifyLeft},
+    {&COLUMN_REPORT_STORY, "Verdieping", 80, JustifyLeft},
+    {&COLUMN_REPORT_MATERIAL_ID, "Material ID", 70, JustifyLeft},
+    {&COLUMN_REPORT_MATERIAL_DESCR, "Mat. omschr.", 120, JustifyLeft},
+    {&COLUMN_REPORT_LAYER, "Layer", 130, JustifyLeft},
+    {&COLUMN_REPORT_THICKNESS, "Dikte (cm)", 60, JustifyCenter},
+    {&COLUMN_REPORT_SKIN, "Schil", 60, JustifyLeft},
+    {&COLUMN_REPORT_QELM_TYPE, "Type", 70, JustifyLeft},
+    {&COLUMN_REPORT_NR_COMPOSITES, "Composites", 70, JustifyCenter},
+};
+
+// "|line1|line2|" of the lines that are shown; "" when none is.
+GS::UniString UnitText(const ArticleGroup& group, bool showLine1, bool showLine2) {
+    GS::UniString text = "|";
+    if (showLine1)
+        text += group.line1 + "|";
+    if (showLine2)
+        text += group.line2 + "|";
+    return text.GetLength() > 1 ? text : GS::UniString();
+}
+
+// Pieces when counted, else risers when counted, else "".
+GS::UniString CountText(Int64 pieces, Int64 risers) {
+    if (pieces >= 0)
+        return GS::UniString::Printf("%lld", static_cast<long long>(pieces));
+    if (risers >= 0)
+        return GS::UniString::Printf("%lld", static_cast<long long>(risers));
+    return GS::UniString();
+}
+
+bool ValidGroup(Int32 index) {
+    return index >= 0 && static_cast<GS::UIndex>(index) < Articles::allArticlesGroups.GetSize();
+}
+
+// The article a record names; nullptr for a group row or a record that no longer fits the result.
+const Article* ArticleOf(const RowRecord& record) {
+    if (!ValidGroup(record.groupIndex) || record.articleIndex < 0)
+        return nullptr;
+    const auto& list = Articles::allArticlesGroups[record.groupIndex].articleList;
+    return static_cast<GS::UIndex>(record.articleIndex) < list.GetSize() ? &list[record.articleIndex]
+                                                                         : nullptr;
+}
+
+} // namespace
+
+// ---- Columns ----
+
+void DlgPresentData::SetTabData(short width, short justification, const GS::UniString& caption,
+                                short& column) {
+    if (shColumnIndex >= ColumnCapacity)
+        return;
+    TabField& field = tabFields[shColumnIndex];
+    field.begin = shColumnIndex == 0 ? 0 : tabFields[shColumnIndex - 1].end;
+    field.end = static_cast<short>(field.begin + width);
+    field.justification = justification;
+    field.truncation = Truncate;
+    field.separator = false;
+    field.disabled = false;
+    columnCaptions.Push(caption);
+    column = ++shColumnIndex;
+}
+
+void DlgPresentData::ApplyTabFields(short list) {
+    DGListSetTabFieldCount(shDialogId, list, shColumnIndex);
+    for (short tab = 1; tab <= shColumnIndex && tab <= ColumnCapacity; ++tab) {
+        const TabField& field = tabFields[tab - 1];
+        DGListSetTabFieldData(shDialogId, list, tab, field.begin, field.end, field.justification,
+                              field.truncation, field.separator, !field.disabled);
+        DGListSetHeaderItemFlags(shDialogId, list, tab,
+                                 static_cast<short>(field.justification + field.truncation), true);
+        DGListSetHeaderItemText(shDialogId, list, tab, columnCaptions[tab - 1]);
+    }
+}
+
+void DlgPresentData::SetTabData_Articles() {
+    shColumnIndex = 0;
+    columnCaptions.Clear();
+    for (const ColumnSpec& spec : ArticleColumns)
+        SetTabData(spec.width, spec.justification, spec.caption, *spec.column);
+    ApplyTabFields(ListArticles);
+}
+
+void DlgPresentData::SetTabData_Report() {
+    shColumnIndex = 0;
+    columnCaptions.Clear();
+    for (const ColumnSpec& spec : ReportColumns)
+        SetTabData(spec.width, spec.justification, spec.caption, *spec.column);
+    ApplyTabFields(ListReport);
+}
+
+// ---- Rows and their records ----
+
+bool DlgPresentData::InsertRow(short list, short pos, RowRecord record, short style) {
+    if (!DGListInsertItem(shDialogId, list, pos))
+        return false;
+    const short row = pos == -1 ? DGListGetItemCount(shDialogId, list) : pos;
+    DGListSetItemUserData(shDialogId, list, row, reinterpret_cast<DGUserData>(new RowRecord(record)));
+    DGListSetItemStyle(shDialogId, list, row, style);
+    return true;
+}
+
+const RowRecord* DlgPresentData::RecordOf(short list, short row) const {
+    return reinterpret_cast<const RowRecord*>(DGListGetItemUserData(shDialogId, list, row));
+}
+
+void DlgPresentData::ClearList(short list) {
+    // 32-bit counters: a full list has 32767 rows, where a 16-bit counter would wrap.
+    const Int32 count = DGListGetItemCount(shDialogId, list);
+    for (Int32 row = 1; row <= count; ++row) {
+        delete RecordOf(list, static_cast<short>(row));
+        DGListSetItemUserData(shDialogId, list, static_cast<short>(row), 0);
+    }
+    DGListDeleteItem(shDialogId, list, 0);
+}
+
+void DlgPresentData::DeleteListSubItems(short list, short row) {
+    const short scroll = DGListGetScrollPosition(shDialogId, list);
+    for (;;) {
+        const RowRecord* below = row < MaxRows ? RecordOf(list, static_cast<short>(row + 1)) : nullptr;
+        if (below == nullptr || below->articleIndex < 0)
+            break;
+        delete below;
+        DGListDeleteItem(shDialogId, list, static_cast<short>(row + 1));
+    }
+    DGListSetScrollPosition(shDialogId, list, scroll);
+}
+
+void DlgPresentData::SetListBackgroundColors(short list) {
+    const Int32 count = DGListGetItemCount(shDialogId, list);
+    for (Int32 row = 1; row <= count; ++row) {
+        const unsigned short shade = row % 2 == 1 ? White : Grey;
+        DGListSetItemBackgroundColor(shDialogId, list, static_cast<short>(row), shade, shade, shade);
+    }
+}
+
+// ---- Cell texts ----
+
+void DlgPresentData::SetArticleText(short row, short column, const GS::UniString& text) {
+    if (column >= 1)
+        DGListSetTabItemText(shDialogId, ListArticles, row, column, text);
+}
+
+void DlgPresentData::SetReportText(short row, short column, const GS::UniString& text) {
+    if (column >= 1)
+        DGListSetTabItemText(shDialogId, ListReport, row, column, text);
+}
+
+void DlgPresentData::SetArticleDoubleValueText(short row, short column, double value, short decimals) {
+    if (value <= -1.0)
+        return;
+    static const char* const Formats[] = {"%3.0f", "%3.1f", "%3.2f", "%3.3f", "%3.4f"};
+    const char* format = decimals >= 1 && decimals <= 4 ? Formats[decimals] : Formats[0];
+    SetArticleText(row, column, GS::UniString::Printf(format, value).GetPrefix(MaxNumberText));
+}
+
+// ---- Filling the lists ----
+
+void DlgPresentData::LoadList(bool expandAll) {
+    ClearList(ListArticles);
+    ClearList(ListReport);
+    DGListDisableDraw(shDialogId, ListArticles);
+    DGListDisableDraw(shDialogId, ListReport);
+
+    Articles::AddHigherLevelArticles();
+    const Int32 groupCount = static_cast<Int32>(Articles::allArticlesGroups.GetSize());
+    for (Int32 i = 0; i < groupCount; ++i) {
+        if (!Articles::allArticlesGroups[i].IsVisible())
+            continue;
+        if (i == 0)
+            AddReportSubItems();
+        else
+            AddGroupRow(i, expandAll);
+    }
+
+    SetListBackgroundColors(ListArticles);
+    SetListBackgroundColors(ListReport);
+    SetReportCaption();
+    DGListEnableDraw(shDialogId, ListArticles);
+    DGListEnableDraw(shDialogId, ListReport);
+}
+
+void DlgPresentData::AddGroupRow(Int32 groupIndex, bool expandAll) {
+    ArticleGroup& group = Articles::allArticlesGroups[groupIndex];
+    group.isExpanded = expandAll;
+    const short style = group.flags.IsEmpty() ? StyleGroupWithoutFlags : 0;
+    if (!InsertRow(ListArticles, -1, RowRecord{groupIndex, -1}, style))
+        return;
+    const short row = DGListGetItemCount(shDialogId, ListArticles);
+    const bool hasItems = group.HasItems();
+    SetArticleText(row, COLUMN_ARTICLES_ARTICLE_NR, group.code);
+    if (hasItems)
+        SetArticleText(row, COLUMN_ARTICLES_NR, GS::UniString::Printf("%d", group.ComplyToFilterCount()));
+    SetArticleText(row, COLUMN_ARTICLES_DESCRIPTION, group.name);
+    const GS::UniString unit = UnitText(group, !group.line1.IsEmpty(), !group.line2.IsEmpty());
+    if (!unit.IsEmpty())
+        SetArticleText(row, COLUMN_ARTICLES_UNIT, unit);
+    SetArticleText(row, COLUMN_ARTICLES_PIECES, CountText(group.GetTotalPieces(), group.GetTotalRisers()));
+    SetArticleDoubleValueText(row, COLUMN_ARTICLES_LENGTH, group.GetTotalLength(), 2);
+    SetArticleDoubleValueText(row, COLUMN_ARTICLES_SURFACE, group.GetTotalSurface(), 2);
+    SetArticleDoubleValueText(row, COLUMN_ARTICLES_VOLUME, group.GetTotalVolume(), 3);
+    SetArticleDoubleValueText(row, COLUMN_ARTICLES_WEIGHT, group.GetTotalWeight(), 3);
+    if (!hasItems)
+        return;
+    const DG::Icon icon(ACAPI_GetOwnResModule(), expandAll ? IconExpanded : IconCollapsed);
+    DGListSetTabItemIcon(shDialogId, ListArticles, row, COLUMN_ARTICLES_ICON, icon);
+    if (expandAll)
+        AddArticleSubItems(row, groupIndex);
+}
+
+void DlgPresentData::AddArticleSubItems(short row, Int32 groupIndex) {
+    const ArticleGroup& group = Articles::allArticlesGroups[groupIndex];
+    Int32 inserted = 0;
+    const Int32 count = static_cast<Int32>(group.articleList.GetSize());
+    for (Int32 index = 0; index < count; ++index) {
+        const Article& article = group.articleList[index];
+        if (!article.CompliesToFilter())
+            continue;
+        const Int32 position = row + 1 + inserted;
+        if (position > MaxRows)
+            return;
+        const auto at = static_cast<short>(position);
+        if (!InsertRow(ListArticles, at, RowRecord{groupIndex, index}, StyleArticle))
+            return;
+        ++inserted;
+        SetArticleText(at, COLUMN_ARTICLES_ARTICLE_NR, article.code);
+        SetArticleText(at, COLUMN_ARTICLES_ELEMENT, article.typeName);
+        SetArticleText(at, COLUMN_ARTICLES_DESCRIPTION, article.elementID);
+        const GS::UniString unit =
+            UnitText(group, !article.groupLine1.IsEmpty(), !article.groupLine2.IsEmpty());
+        if (!unit.IsEmpty())
+            SetArticleText(at, COLUMN_ARTICLES_UNIT, unit);
+        SetArticleText(at, COLUMN_ARTICLES_STORY, article.storyName);
+        SetArticleText(at, COLUMN_ARTICLES_LAYER, article.layerName);
+        SetArticleText(at, COLUMN_ARTICLES_QELM_TYPE, article.GetQELMtype());
+        SetArticleText(at, COLUMN_ARTICLES_INFO, article.GetInfo());
+        if (article.thickness > -1.0)
+            SetArticleText(at, COLUMN_ARTICLES_THICKNESS, article.thicknessCm);
+        SetArticleText(at, COLUMN_ARTICLES_PIECES, CountText(article.pieces, article.risers));
+        SetArticleDoubleValueText(at, COLUMN_ARTICLES_LENGTH, article.length, 2);
+        SetArticleDoubleValueText(at, COLUMN_ARTICLES_SURFACE, article.surface, 2);
+        SetArticleDoubleValueText(at, COLUMN_ARTICLES_VOLUME, article.volume, 3);
+        SetArticleDoubleValueText(at, COLUMN_ARTICLES_WEIGHT, article.weight, 3);
+        SetArticleDoubleValueText(at, COLUMN_ARTICLES_OTHER, article.kw, 3);
+    }
+}
+
+void DlgPresentData::AddReportSubItems() {
+    const GS::Array<Article>& reports = Articles::allArticlesGroups[0].articleList;
+    const Int32 count = static_cast<Int32>(reports.GetSize());
+    for (Int32 index = 0; index < count; ++index) {
+        const Article& article = reports[index];
+        if (!article.CompliesToFilter())
+            continue;
+        if (!InsertRow(ListReport, -1, RowRecord{0, index}, StyleArticle))
+            return;
+        const short row = DGListGetItemCount(shDialogId, ListReport);
+        SetReportText(row, COLUMN_REPORT_ARTICLE_NR, article.code);
+        SetReportText(row, COLUMN_REPORT_ELEMENT, article.typeName);
+        SetReportText(row, COLUMN_REPORT_STORY, article.storyName);
+        SetReportText(row, COLUMN_REPORT_DESCRIPTION, article.elementID);
+        SetReportText(row, COLUMN_REPORT_MATERIAL_DESCR, article.GetMaterialDescription());
+        SetReportText(row, COLUMN_REPORT_LAYER, article.layerName);
+        SetReportText(row, COLUMN_REPORT_ERROR, article.message);
+        SetReportText(row, COLUMN_REPORT_INFO, article.GetInfo());
+        if (article.thickness > -1.0)
+            SetReportText(row, COLUMN_REPORT_THICKNESS,
+                          GS::UniString::Printf("%5.0f", article.thickness * 100.0));
+        if (article.skinIndex >= 0)
+            SetReportText(row, COLUMN_REPORT_SKIN, GS::UniString::Printf("Blad %d", article.skinIndex + 1));
+        SetReportText(row, COLUMN_REPORT_QELM_TYPE, article.GetQELMtype());
+        SetReportText(row, COLUMN_REPORT_NR_COMPOSITES, GS::UniString::Printf("%d", article.compositeCount));
+    }
+}
+
+void DlgPresentData::SetReportCaption() {
+    const short rows = DGListGetItemCount(shDialogId, ListReport);
+    GS::UniString caption = "Meldingen";
+    if (rows > 99)
+        caption += " (99+)";
+    else if (rows >= 1)
+        caption += GS::UniString::Printf(" (%d)", rows);
+    DGSetItemText(shDialogId, ReportTab, caption);
+}
+
+// ---- Expanding, selecting and hover texts ----
+
+void DlgPresentData::HandleListClick(short list) {
+    const short row = DGListGetSelected(shDialogId, list, 0);
+    const RowRecord* record = row < 1 ? nullptr : RecordOf(list, row);
+    if (record == nullptr || record->articleIndex >= 0 || !ValidGroup(record->groupIndex))
+        return;
+    const Int32 groupIndex = record->groupIndex;
+    ArticleGroup& group = Articles::allArticlesGroups[groupIndex];
+    if (!group.HasItems())
+        return;
+    DGListDisableDraw(shDialogId, list);
+    const bool wasExpanded = group.isExpanded;
+    group.isExpanded = !wasExpanded;
+    if (wasExpanded)
+        DeleteListSubItems(list, row);
+    else
+        AddArticleSubItems(row, groupIndex);
+    DGListSetTabItemIcon(shDialogId, list, row, COLUMN_ARTICLES_ICON,
+                         DG::Icon(ACAPI_GetOwnResModule(), wasExpanded ? IconCollapsed : IconExpanded));
+    SetListBackgroundColors(list);
+    DGListEnableDraw(shDialogId, list);
+}
+
+short DlgPresentData::GetClickedColumnNumber(short list, DGMessageData msgData) const {
+    const auto* click = reinterpret_cast<const DGItemClickData*>(msgData);
+    if (click == nullptr)
+        return 0;
+    const Int32 columns = DGListGetHeaderItemCount(shDialogId, list);
+    for (Int32 column = 1; column <= columns; ++column) {
+        short begin = 0;
+        short end = 0;
+        DGListGetTabFieldData(shDialogId, list, static_cast<short>(column), &begin, &end, nullptr, nullptr,
+                              nullptr, nullptr);
+        if (begin < click->xPos && click->xPos < end)
+            return static_cast<short>(column);
+    }
+    return 0;
+}
+
+void DlgPresentData::Select(short list) {
+    const short row = DGListGetSelected(shDialogId, list, 0);
+    const RowRecord* record = row < 1 ? nullptr : RecordOf(list, row);
+    if (record == nullptr)
+        return;
+    GS::Array<API_Guid> guids;
+    if (const Article* article = ArticleOf(*record)) {
+        guids.Push(article->guid);
+    } else if (record->articleIndex < 0 && ValidGroup(record->groupIndex)) {
+        for (const Article& article : Articles::allArticlesGroups[record->groupIndex].articleList)
+            if (article.CompliesToFilter())
+                guids.Push(article.guid);
+    }
+    ACAPI_Selection_DeselectAll();
+    Main::SelectElements(guids);
+    ACAPI_View_ZoomToElements(guids);
+}
+
+short DlgPresentData::OnTooltip(short item, DGMessageData msgData) {
+    if (item != ListArticles && item != ListReport)
+        return 0;
+    if (DGListGetItemCount(shDialogId, item) == 0)
+        return SetTooltip(msgData, GS::UniString());
+    return SetTooltip(msgData, GetAllArticlesTooltip(item, msgData));
+}
+
+GS::UniString DlgPresentData::GetAllArticlesTooltip(short list, DGMessageData msgData) const {
+    const auto* data = reinterpret_cast<const DGToolTipData*>(msgData);
+    if (data == nullptr || data->listRow < 1)
+        return GS::UniString();
+    const RowRecord* record = RecordOf(list, static_cast<short>(data->listRow));
+    const Article* hovered = record == nullptr ? nullptr : ArticleOf(*record);
+    if (hovered == nullptr)
+        return GS::UniString();
+    try {
+        GS::UniString text = "'" + hovered->elementID + "' is geclassificeerd in:";
+        const Int32 groupCount = static_cast<Int32>(Articles::allArticlesGroups.GetSize());
+        for (Int32 i = 0; i < groupCount; ++i) {
+            const ArticleGroup& group = Articles::allArticlesGroups[i];
+            for (const Article& article : group.articleList) {
+                if (article.guid != hovered->guid)
+                    continue;
+                text += "\n" + group.code + "  " + (i == 0 ? article.message : group.name) + " (" +
+                        article.GetQELMtype() + " )";
+            }
+        }
+        return text;
+    } catch (...) {
+        return "ERROR";
+    }
+}
+
+short DlgPresentData::SetTooltip(DGMessageData msgData, const GS::UniString& text) const {
+    auto* data = reinterpret_cast<DGToolTipData*>(msgData);
+    if (data == nullptr)
+        return 0;
+    data->tooltipText = text;
+    return 1;
+}
+
+short DlgPresentData::SetTooltip(short item, DGMessageData msgData) const {
+    GS::UniString anchor = DGGetItemAnchorString(shDialogId, item);
+    const GS::UniString prefix = "DialogHelpAnchor-";
+    if (anchor.BeginsWith(prefix))
+        anchor.Delete(0, prefix.GetLength());
+    if (anchor == "NO_TOOLTIP")
+        return 0;
+    return SetTooltip(msgData, anchor);
+}
