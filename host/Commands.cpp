@@ -1,58 +1,295 @@
 #include "Commands.hpp"
 
-#include <string_view>
+#include "Summary.hpp"
+
+#include "hostplatform/Dialogs.hpp"
+#include "hostplatform/Faults.hpp"
+#include "hostplatform/Host.hpp"
+
+#include <charconv>
+#include <filesystem>
 
 namespace qelmhost {
 
 namespace {
 
-struct TypeName {
-    API_ElemTypeID type;
-    std::string_view name;
-};
-// The element types as the project format names them, in the order of the summary.
-constexpr TypeName ElementTypes[] = {
-    {API_WallID, "wall"},     {API_ColumnID, "column"},     {API_BeamID, "beam"},
-    {API_WindowID, "window"}, {API_DoorID, "door"},         {API_ObjectID, "object"},
-    {API_LampID, "lamp"},     {API_SlabID, "slab"},         {API_RoofID, "roof"},
-    {API_MeshID, "mesh"},     {API_ZoneID, "zone"},         {API_CurtainWallID, "curtainWall"},
-    {API_ShellID, "shell"},   {API_SkylightID, "skylight"}, {API_MorphID, "morph"},
-    {API_StairID, "stair"},   {API_RailingID, "railing"},   {API_OpeningID, "opening"},
-};
+using Args = std::vector<std::string>;
+using hostplatform::DialogItemType;
 
-size_t CountItems(const hostplatform::Project& project, const std::vector<API_Guid>& items) {
-    size_t count = items.size();
-    for (const API_Guid& guid : items) {
-        const auto found = project.classificationItems.find(guid);
-        if (found != project.classificationItems.end())
-            count += CountItems(project, found->second.children);
-    }
-    return count;
+constexpr const char* NoDialog = "no dialog of the add-on is open";
+constexpr const char* NotReachable = "the dialog did not take it (item missing, hidden or disabled)";
+
+// ---- The add-on's open dialog ----
+
+// The dialog the user acts on: the one opened last of those still open, 0 when none is.
+short ActiveDialog() {
+    const std::vector<short> ids = hostplatform::OpenDialogIds();
+    return ids.empty() ? 0 : ids.back();
 }
 
-void PrintElements(const hostplatform::Project& project, std::ostream& out) {
-    out << "elements: " << project.elements.size() << "\n";
-    for (const TypeName& type : ElementTypes) {
-        size_t count = 0;
-        for (const hostplatform::Element& element : project.elements)
-            count += element.record.header.type.typeID == type.type ? 1 : 0;
-        if (count != 0)
-            out << "  " << type.name << ": " << count << "\n";
+// The dialog's first item of that kind (visible only, if asked), 0 when there is none.
+short FirstItem(short dialogId, DialogItemType type, bool visibleOnly) {
+    const hostplatform::DialogState* dialog = hostplatform::FindDialog(dialogId);
+    if (dialog == nullptr)
+        return 0;
+    for (const auto& [id, item] : dialog->items)
+        if (item.type == type && (item.visible || !visibleOnly))
+            return id;
+    return 0;
+}
+
+// The row a Row argument names in the list: its number, or the first row with a cell of that text.
+short FindRow(const hostplatform::ListState& list, const std::string& word) {
+    if (const auto number = ParseInteger(word))
+        return static_cast<short>(*number);
+    for (size_t i = 0; i < list.rows.size(); ++i)
+        for (const auto& [tab, text] : list.rows[i].texts)
+            if (text == word)
+                return static_cast<short>(i + 1);
+    return 0;
+}
+
+struct RowTarget {
+    short dialog = 0;
+    short list = 0;
+    short row = 0;
+    std::string why; // why there is no target
+};
+
+// The row of the visible list of the active dialog.
+RowTarget VisibleListRow(const std::string& word) {
+    RowTarget target;
+    target.dialog = ActiveDialog();
+    target.list = FirstItem(target.dialog, DialogItemType::ListBox, true);
+    const hostplatform::ListState* list = hostplatform::FindList(target.dialog, target.list);
+    if (list == nullptr) {
+        target.why = target.dialog == 0 ? NoDialog : "the dialog shows no list";
+        return target;
     }
+    target.row = FindRow(*list, word);
+    if (target.row < 1 || target.row > static_cast<Int32>(list->rows.size()))
+        target.why = "list " + std::to_string(target.list) + " has no row '" + word + "'";
+    return target;
+}
+
+std::string Done(bool done, const char* why = NotReachable) {
+    return done ? std::string() : std::string(why);
+}
+
+// ---- Actions ----
+
+std::string Menu(Session&, const Args&) {
+    const auto& menus = hostplatform::Menus();
+    if (menus.empty() || menus.front().handler == nullptr)
+        return "the add-on installed no menu command";
+    const GSErrCode error = hostplatform::InvokeMenu(menus.front().menuStrResID, 1);
+    return error == NoError ? "" : "the menu handler gave error " + std::to_string(error);
+}
+
+std::string Select(Session& session, const Args& args) {
+    GS::Array<API_Neig> neigs;
+    for (size_t begin = 0; begin <= args[0].size();) {
+        const size_t end = std::min(args[0].find(',', begin), args[0].size());
+        const std::string name = args[0].substr(begin, end - begin);
+        const auto guid = session.keys.Find(name, hostplatform::CurrentProject());
+        if (!guid)
+            return "no element '" + name + "'";
+        neigs.Push(API_Neig(*guid));
+        begin = end + 1;
+    }
+    return Done(ACAPI_Selection_Select(neigs, false) == NoError, "the host refused the selection");
+}
+
+std::string Deselect(Session&, const Args&) {
+    return Done(ACAPI_Selection_DeselectAll() == NoError, "the host refused to deselect");
+}
+
+std::string PrintSelection(Session& session, const Args&) {
+    const auto names = [&session](auto begin, auto end, auto guidOf) {
+        std::string text;
+        for (auto it = begin; it != end; ++it)
+            text += (text.empty() ? " " : ", ") + session.keys.Name(guidOf(*it));
+        return text;
+    };
+    const auto& selection = hostplatform::CurrentProject().selection;
+    const auto& zoom = hostplatform::LastZoom();
+    session.out << "selection:"
+                << names(selection.begin(), selection.end(), [](const API_Neig& n) { return n.guid; })
+                << "\nzoom:" << names(zoom.begin(), zoom.end(), [](const API_Guid& g) { return g; }) << "\n";
+    return "";
+}
+
+std::string Click(Session&, const Args& args) {
+    const short dialog = ActiveDialog();
+    if (dialog == 0)
+        return NoDialog;
+    return Done(hostplatform::ClickItem(dialog, static_cast<short>(*ParseInteger(args[0]))).has_value());
+}
+
+std::string ClickRow(Session&, const Args& args) {
+    const RowTarget target = VisibleListRow(args[0]);
+    if (!target.why.empty())
+        return target.why;
+    // On the first column, where a list has its icons.
+    const auto& tabs = hostplatform::FindList(target.dialog, target.list)->tabs;
+    const short x = tabs.empty() ? 1 : static_cast<short>((tabs[0].begin + tabs[0].end) / 2);
+    return Done(hostplatform::ClickListRow(target.dialog, target.list, target.row, x).has_value());
+}
+
+std::string DoubleClick(Session&, const Args& args) {
+    const RowTarget target = VisibleListRow(args[0]);
+    if (!target.why.empty())
+        return target.why;
+    return Done(hostplatform::DoubleClickListRow(target.dialog, target.list, target.row).has_value());
+}
+
+std::string Hover(Session& session, const Args& args) {
+    const RowTarget target = VisibleListRow(args[0]);
+    if (!target.why.empty())
+        return target.why;
+    const auto text = hostplatform::HoverListRow(target.dialog, target.list, target.row);
+    session.out << "tooltip " << target.row << ": " << (text ? *text : "(none)") << "\n";
+    return "";
+}
+
+std::string Type(Session&, const Args& args) {
+    const short dialog = ActiveDialog();
+    const short item = FirstItem(dialog, DialogItemType::EditText, false);
+    if (item == 0)
+        return dialog == 0 ? NoDialog : "the dialog has no text field";
+    return Done(hostplatform::TypeText(dialog, item, args[0]).has_value());
+}
+
+std::string PressKey(short key) {
+    const short dialog = ActiveDialog();
+    if (dialog == 0)
+        return NoDialog;
+    return Done(hostplatform::PressKey(dialog, key).has_value(), "the dialog has no hot key for it");
+}
+
+std::string Enter(Session&, const Args&) {
+    return PressKey(DG_KEY_ENTER);
+}
+
+std::string Return(Session&, const Args&) {
+    return PressKey(DG_KEY_RETURN);
+}
+
+std::string Resize(Session&, const Args& args) {
+    const short dialog = ActiveDialog();
+    if (dialog == 0)
+        return NoDialog;
+    const auto h = static_cast<short>(*ParseInteger(args[0]));
+    const auto v = static_cast<short>(*ParseInteger(args[1]));
+    return Done(hostplatform::ResizeDialog(dialog, h, v).has_value());
+}
+
+std::string Save(Session&, const Args& args) {
+    // A save dialog always answers a full path.
+    const std::string path = std::filesystem::absolute(args[0]).lexically_normal().string();
+    hostplatform::AnswerNextSaveDialog(path, args.size() > 1 ? *ParseInteger(args[1]) : -1);
+    return "";
+}
+
+std::string CancelSave(Session&, const Args&) {
+    hostplatform::CancelNextSaveDialog();
+    return "";
+}
+
+std::string CancelAfter(Session& session, const Args& args) {
+    session.cancelAfter = std::max(*ParseInteger(args[0]), 1);
+    hostplatform::Faults::CancelAfter(session.cancelAfter);
+    return "";
+}
+
+std::string Event(Session&, const Args& args) {
+    const GSErrCode error = hostplatform::SendProjectEvent(*ParseInteger(args[0]));
+    return error == NoError ? "" : "the event handler gave error " + std::to_string(error);
+}
+
+std::string PrintLists(Session& session, const Args&) {
+    const short dialog = ActiveDialog();
+    if (dialog == 0)
+        return NoDialog;
+    for (const auto& [id, item] : hostplatform::FindDialog(dialog)->items)
+        if (item.type == DialogItemType::ListBox)
+            session.out << hostplatform::DescribeList(dialog, id);
+    return "";
+}
+
+std::string PrintDialog(Session& session, const Args&) {
+    const short dialog = ActiveDialog();
+    if (dialog == 0)
+        return NoDialog;
+    session.out << hostplatform::DescribeDialog(dialog);
+    return "";
+}
+
+std::string PrintProject(Session& session, const Args&) {
+    session.out << "project: " << session.projectPath << "\n";
+    PrintSummary(hostplatform::CurrentProject(), session.out);
+    return "";
+}
+
+std::string Echo(Session& session, const Args& args) {
+    session.out << args[0] << "\n";
+    return "";
+}
+
+std::string Quit(Session& session, const Args&) {
+    session.quit = true;
+    return "";
 }
 
 } // namespace
 
-void PrintSummary(const hostplatform::Project& project, std::ostream& out) {
-    PrintElements(project, out);
-    out << "classification systems: " << project.classificationSystems.size() << "\n";
-    for (const hostplatform::ClassificationSystem& system : project.classificationSystems)
-        out << "  " << system.system.name.ToUtf8() << ": " << CountItems(project, system.rootItems)
-            << " items\n";
-    out << "stories: " << project.stories.size() << "\n";
-    for (const hostplatform::Story& story : project.stories)
-        out << "  " << story.index << ": " << story.name.ToUtf8() << "\n";
-    out << "layers: " << project.layers.size() << "\n";
+const std::vector<CommandSpec>& CommandTable() {
+    using enum ArgKind;
+    static const std::vector<CommandSpec> table = {
+        {"menu", "", 0, {}, Menu, "choose the add-on's menu command"},
+        {"select", "ELEMENTS", 1, {Text}, Select, "select elements: keys or guids, separated by commas"},
+        {"deselect", "", 0, {}, Deselect, "empty the selection"},
+        {"selection", "", 0, {}, PrintSelection, "print the selection and the elements zoomed to last"},
+        {"click", "ITEM", 1, {Integer}, Click, "click an item of the dialog (-1: its close box)"},
+        {"clickrow", "ROW", 1, {Row}, ClickRow, "click a row of the visible list on its first column"},
+        {"doubleclick", "ROW", 1, {Row}, DoubleClick, "double-click a row of the visible list"},
+        {"hover", "ROW", 1, {Row}, Hover, "hover a row of the visible list and print its tooltip"},
+        {"type", "TEXT", 1, {Text}, Type, "type TEXT into the dialog's text field"},
+        {"enter", "", 0, {}, Enter, "press Enter"},
+        {"return", "", 0, {}, Return, "press Return"},
+        {"resize", "H V", 2, {Integer, Integer}, Resize, "grow the dialog by H and V pixels"},
+        {"save", "PATH [FILTER]", 1, {Text, Integer}, Save, "answer the next save dialog"},
+        {"cancel-save", "", 0, {}, CancelSave, "cancel the next save dialog"},
+        {"cancel-after", "K", 1, {Integer}, CancelAfter, "cancel the next process window at its K-th check"},
+        {"event", "CODE", 1, {Integer}, Event, "send a project event, e.g. 0x40"},
+        {"print", "", 0, {}, PrintLists, "print the dialog's lists"},
+        {"dialog", "", 0, {}, PrintDialog, "print the dialog's items"},
+        {"summary", "", 0, {}, PrintProject, "print a summary of the project"},
+        {"echo", "TEXT", 1, {Text}, Echo, "print TEXT"},
+        {"quit", "", 0, {}, Quit, "stop the script"},
+    };
+    return table;
+}
+
+const CommandSpec* FindCommand(std::string_view name) {
+    for (const CommandSpec& spec : CommandTable())
+        if (spec.name == name)
+            return &spec;
+    return nullptr;
+}
+
+std::optional<Int32> ParseInteger(std::string_view word) {
+    const bool negative = word.starts_with("-");
+    if (negative)
+        word.remove_prefix(1);
+    const bool hex = word.starts_with("0x") || word.starts_with("0X");
+    if (hex)
+        word.remove_prefix(2);
+    Int32 value = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value, hex ? 16 : 10);
+    if (word.empty() || error != std::errc() || end != word.data() + word.size())
+        return std::nullopt;
+    return negative ? -value : value;
 }
 
 } // namespace qelmhost

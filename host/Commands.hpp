@@ -1,13 +1,49 @@
-// What the host program does with an open project.
+// The host program's commands: what the user does in the host (choose the menu command, select
+// elements, act on the add-on's open dialog, answer the save dialog, cancel the process window, send a
+// project event) and what the host prints. One table holds them all: name, arguments, action.
 #pragma once
 
-#include "hostplatform/Model.hpp"
+#include "ElementKeys.hpp"
 
+#include <optional>
 #include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace qelmhost {
 
-// Counts per element type, classification systems with their item counts, stories and layers.
-void PrintSummary(const hostplatform::Project& project, std::ostream& out);
+// What the commands share while a script plays.
+struct Session {
+    std::ostream& out;
+    std::string projectPath;
+    ElementKeys keys;
+    Int32 cancelAfter = 0; // the cancel check at which the next process window is cancelled; 0 for none
+    bool quit = false;
+};
+
+// The kind of one argument, checked before anything runs.
+enum class ArgKind {
+    Text,    // any word
+    Integer, // decimal, or hexadecimal with 0x
+    Row,     // a row number from 1, or the text of one of the row's cells
+};
+
+// An action gives "" when done, else why the host could not do it.
+using CommandAction = std::string (*)(Session& session, const std::vector<std::string>& args);
+
+struct CommandSpec {
+    std::string_view name;
+    std::string_view usage; // the arguments as the documentation names them
+    int minArgs;
+    std::vector<ArgKind> kinds; // one per argument, optional ones last
+    CommandAction action;
+    std::string_view help;
+};
+
+const std::vector<CommandSpec>& CommandTable();
+const CommandSpec* FindCommand(std::string_view name);
+// The integer of an Integer argument; nothing when the word is none.
+std::optional<Int32> ParseInteger(std::string_view word);
 
 } // namespace qelmhost

@@ -13,39 +13,60 @@ struct ValueOption {
 };
 constexpr ValueOption ValueOptions[] = {
     {"--project", &Options::projectPath},
+    {"--addon", &Options::addonPath},
+    {"--script", &Options::scriptPath},
+    {"--takeoff-export", &Options::takeoffExportDir},
 };
+
+// Reads the option at argv[i] (and its value); false when it is none of ours.
+bool ReadOption(int argc, const char* const* argv, int& i, Options& options) {
+    const std::string_view argument = argv[i];
+    if (argument == "--help" || argument == "-h") {
+        options.help = true;
+        return true;
+    }
+    for (const ValueOption& option : ValueOptions) {
+        if (argument != option.name)
+            continue;
+        if (i + 1 >= argc)
+            throw UsageError(std::string(option.name) + " needs a value");
+        options.*option.target = argv[++i];
+        return true;
+    }
+    return false;
+}
 
 } // namespace
 
 Options ParseOptions(int argc, const char* const* argv) {
     Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--help" || argument == "-h") {
-            options.help = true;
-            continue;
-        }
-        bool known = false;
-        for (const ValueOption& option : ValueOptions) {
-            if (argument != option.name)
-                continue;
-            if (i + 1 >= argc)
-                throw UsageError(std::string(option.name) + " needs a value");
-            options.*option.target = argv[++i];
-            known = true;
-        }
-        if (!known)
-            throw UsageError("unknown argument '" + std::string(argument) + "'");
-    }
-    if (!options.help && options.projectPath.empty())
+    int i = 1;
+    for (; i < argc && std::string_view(argv[i]).starts_with("-"); ++i)
+        if (!ReadOption(argc, argv, i, options))
+            throw UsageError("unknown argument '" + std::string(argv[i]) + "'");
+    options.commands.assign(argv + i, argv + argc);
+    if (options.help)
+        return options;
+    if (options.projectPath.empty())
         throw UsageError("--project FILE is required");
+    const int jobs = (options.scriptPath.empty() ? 0 : 1) + (options.takeoffExportDir.empty() ? 0 : 1) +
+                     (options.commands.empty() ? 0 : 1);
+    if (jobs > 1)
+        throw UsageError("give either --script FILE, --takeoff-export DIR or commands, not several");
     return options;
 }
 
 const char* UsageText() {
-    return "usage: qelm-host --project FILE\n"
-           "  --project FILE   the project to open (JSON, see docs/project-format.md)\n"
-           "  --help           show this text\n";
+    return "usage: qelm-host --project FILE [--addon MODULE] [--script FILE | --takeoff-export DIR | "
+           "command ...]\n"
+           "  --project FILE          the project to open (JSON, see docs/project-format.md)\n"
+           "  --addon MODULE          the plug-in to load (default: the qelm-addon of this build)\n"
+           "  --script FILE           play the commands of FILE, one per line\n"
+           "  --takeoff-export DIR    the main job: take off the whole model, print both lists and\n"
+           "                          export the three workbooks into DIR\n"
+           "  command ...             play these commands (see docs/host.md); without any, print a\n"
+           "                          summary of the project\n"
+           "  --help                  show this text\n";
 }
 
 } // namespace qelmhost

@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace qelmhost {
 
@@ -14,11 +15,17 @@ class UsageError : public std::runtime_error {
 
 struct Options {
     std::string projectPath;
+    std::string addonPath;             // "" for the plug-in of the host's own build
+    std::string scriptPath;            // a file of commands, one per line
+    std::string takeoffExportDir;      // the main job's output folder
+    std::vector<std::string> commands; // the words after the options: commands and their arguments
     bool help = false;
 };
 
-// Reads the arguments after the program name; throws UsageError for an unknown option, a missing value
-// or a missing --project (unless --help is asked).
+// Reads the arguments after the program name. Options come first; the first word that is not an option
+// starts the commands, and every word from there on belongs to them. Throws UsageError for an unknown
+// option, a missing value, a missing --project (unless --help is asked), or more than one of --script,
+// --takeoff-export and commands.
 Options ParseOptions(int argc, const char* const* argv);
 
 const char* UsageText();

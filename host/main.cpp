@@ -1,38 +1,98 @@
-// The stand-in host program: opens a project file and shows what it holds.
+// The stand-in host program: opens a project file, loads the plug-in, and plays a user through a script
+// of commands (see docs/host.md).
+#include "AddOnModule.hpp"
 #include "Commands.hpp"
 #include "Options.hpp"
+#include "Progress.hpp"
+#include "Script.hpp"
 
+#include "hostplatform/Faults.hpp"
 #include "hostplatform/Host.hpp"
 #include "hostplatform/ProjectLoader.hpp"
 
+#include <filesystem>
 #include <iostream>
+#include <unistd.h>
 
 namespace {
 
-constexpr int ExitUsage = 2;
-constexpr int ExitProject = 2;
+constexpr int ExitNotDone = 1; // some command could not be done
+constexpr int ExitUsage = 2;   // bad command line, script, project file or output folder
+constexpr int ExitAddOn = 3;   // the plug-in cannot be loaded or started, or raised an exception
+
+std::vector<qelmhost::Command> CommandsOf(const qelmhost::Options& options) {
+    if (!options.scriptPath.empty())
+        return qelmhost::ReadScriptFile(options.scriptPath);
+    if (!options.takeoffExportDir.empty()) {
+        std::filesystem::create_directories(options.takeoffExportDir);
+        return qelmhost::TakeoffExportScript(options.takeoffExportDir);
+    }
+    if (options.commands.empty())
+        return qelmhost::CommandsFromWords({"summary"});
+    return qelmhost::CommandsFromWords(options.commands);
+}
+
+// The progress bar, and the end of a cancel the user asked for: it cancels one process window only.
+void WatchProcessWindow(qelmhost::Session& session, qelmhost::ProgressBar& bar) {
+    hostplatform::SetProcessObserver([&session, &bar](const hostplatform::ProcessWindowState& window) {
+        if (!window.open && session.cancelAfter > 0) {
+            bar.SetCancelled(window.cancelChecks >= session.cancelAfter);
+            hostplatform::Faults::Clear();
+            session.cancelAfter = 0;
+        }
+        bar.Update(window);
+    });
+}
+
+int Run(const qelmhost::Options& options, const std::vector<qelmhost::Command>& commands) {
+    qelmhost::Session session{std::cout, options.projectPath, {}};
+    session.keys =
+        qelmhost::ElementKeys::FromProjectFile(options.projectPath, hostplatform::CurrentProject());
+    qelmhost::ProgressBar bar(std::cerr, isatty(STDERR_FILENO) != 0);
+    WatchProcessWindow(session, bar);
+    hostplatform::SetPrintAlerts(true);
+
+    const std::string path = options.addonPath.empty() ? qelmhost::DefaultAddOnPath() : options.addonPath;
+    qelmhost::AddOnModule addOn(path);
+    API_EnvirParams& environment = hostplatform::Environment();
+    addOn.Start(environment);
+    std::cout << "add-on: " << environment.addOnInfo.name.ToUtf8() << " - "
+              << environment.addOnInfo.description.ToUtf8() << "\n";
+    const int notDone = qelmhost::PlayScript(commands, session, std::cerr);
+    addOn.FreeData();
+    hostplatform::SetProcessObserver(nullptr);
+    return notDone == 0 ? 0 : ExitNotDone;
+}
 
 } // namespace
 
 int main(int argc, char** argv) {
     qelmhost::Options options;
+    std::vector<qelmhost::Command> commands;
     try {
         options = qelmhost::ParseOptions(argc, argv);
+        if (options.help) {
+            std::cout << qelmhost::UsageText();
+            return 0;
+        }
+        commands = CommandsOf(options);
     } catch (const qelmhost::UsageError& error) {
         std::cerr << "qelm-host: " << error.what() << "\n" << qelmhost::UsageText();
         return ExitUsage;
-    }
-    if (options.help) {
-        std::cout << qelmhost::UsageText();
-        return 0;
+    } catch (const std::exception& error) { // a ScriptError, or an output folder that cannot be made
+        std::cerr << "qelm-host: " << error.what() << "\n";
+        return ExitUsage;
     }
     try {
         hostplatform::SetProject(hostplatform::LoadProjectFile(options.projectPath));
     } catch (const std::exception& error) { // a ProjectFileError, or out of memory on a huge file
         std::cerr << "qelm-host: " << options.projectPath << ": " << error.what() << "\n";
-        return ExitProject;
+        return ExitUsage;
     }
-    std::cout << "project: " << options.projectPath << "\n";
-    qelmhost::PrintSummary(hostplatform::CurrentProject(), std::cout);
-    return 0;
+    try {
+        return Run(options, commands);
+    } catch (const std::exception& error) { // an AddOnError, or an exception out of the add-on
+        std::cerr << "qelm-host: " << error.what() << "\n";
+        return ExitAddOn;
+    }
 }

@@ -84,4 +84,9 @@ class Main {
     // cannot be read.
     static double GetBaseSurface(API_Guid guid);
     static double GetBaseVolume(API_Guid guid);
+
+    // ---- Palette (defined with the add-on's menu command) ----
+    // Opens a new palette object as a modeless palette and gives its dialog id (0 when the framework
+    // refused it).
+    static short PresentData();
 };

@@ -1,0 +1,137 @@
+#include "Script.hpp"
+
+#include "hostplatform/Dialogs.hpp"
+
+#include <fstream>
+
+namespace qelmhost {
+
+namespace {
+
+bool ArgumentFits(ArgKind kind, const std::string& word) {
+    return kind != ArgKind::Integer || ParseInteger(word).has_value();
+}
+
+// Checks the command's name, argument count and argument kinds.
+Command Check(std::vector<std::string> words, const std::string& where) {
+    const CommandSpec* spec = FindCommand(words.front());
+    if (spec == nullptr)
+        throw ScriptError(where + ": unknown command '" + words.front() + "'");
+    words.erase(words.begin());
+    const int count = static_cast<int>(words.size());
+    if (count < spec->minArgs || count > static_cast<int>(spec->kinds.size()))
+        throw ScriptError(where + ": usage: " + std::string(spec->name) + (spec->usage.empty() ? "" : " ") +
+                          std::string(spec->usage));
+    for (int i = 0; i < count; ++i)
+        if (!ArgumentFits(spec->kinds[i], words[i]))
+            throw ScriptError(where + ": " + std::string(spec->name) + ": '" + words[i] +
+                              "' is not a number");
+    return Command{spec, std::move(words), where};
+}
+
+// Splits a script line into words; throws for an unterminated quote.
+std::vector<std::string> SplitLine(const std::string& line, const std::string& where) {
+    std::vector<std::string> words;
+    size_t i = 0;
+    while (i < line.size()) {
+        if (line[i] == ' ' || line[i] == '\t') {
+            ++i;
+            continue;
+        }
+        std::string word;
+        if (line[i] != '"') {
+            while (i < line.size() && line[i] != ' ' && line[i] != '\t')
+                word += line[i++];
+        } else {
+            for (++i; i < line.size() && line[i] != '"'; ++i)
+                word += line[i] == '\\' && i + 1 < line.size() ? line[++i] : line[i];
+            if (i++ >= line.size())
+                throw ScriptError(where + ": unterminated quote");
+        }
+        words.push_back(std::move(word));
+    }
+    return words;
+}
+
+} // namespace
+
+std::string Command::Text() const {
+    std::string text(spec->name);
+    for (const std::string& arg : args)
+        text += " " + arg;
+    return text;
+}
+
+std::vector<Command> ReadScript(std::istream& in, const std::string& name) {
+    std::vector<Command> commands;
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        const std::string where = name + ":" + std::to_string(number);
+        std::vector<std::string> words = SplitLine(line, where);
+        if (words.empty() || words.front().starts_with("#"))
+            continue;
+        commands.push_back(Check(std::move(words), where));
+    }
+    return commands;
+}
+
+std::vector<Command> ReadScriptFile(const std::string& path) {
+    std::ifstream in(path);
+    if (!in)
+        throw ScriptError(path + ": cannot open the script");
+    return ReadScript(in, path);
+}
+
+std::vector<Command> CommandsFromWords(const std::vector<std::string>& words) {
+    std::vector<Command> commands;
+    size_t i = 0;
+    while (i < words.size()) {
+        const std::string where = "command " + std::to_string(commands.size() + 1);
+        const CommandSpec* spec = FindCommand(words[i]);
+        std::vector<std::string> command{words[i++]};
+        for (size_t n = 0; spec != nullptr && n < spec->kinds.size() && i < words.size(); ++n) {
+            if (static_cast<int>(n) >= spec->minArgs && FindCommand(words[i]) != nullptr)
+                break;
+            command.push_back(words[i++]);
+        }
+        commands.push_back(Check(std::move(command), where));
+    }
+    return commands;
+}
+
+std::vector<Command> TakeoffExportScript(const std::string& folder) {
+    // The palette's items: 9 takes off all elements, 14 exports; the save dialog's filters are the
+    // three workbook kinds in this order.
+    const std::string base = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+    const std::vector<std::vector<std::string>> lines = {
+        {"menu"},        {"click", "9"},
+        {"print"},       {"save", base + "samenvattende-meetstaat.xlsx", "0"},
+        {"click", "14"}, {"save", base + "detailmeetstaat.xlsx", "1"},
+        {"click", "14"}, {"save", base + "bouwsoft-meetstaat.xlsx", "2"},
+        {"click", "14"},
+    };
+    std::vector<Command> commands;
+    for (const auto& line : lines)
+        commands.push_back(Check(line, "--takeoff-export"));
+    return commands;
+}
+
+int PlayScript(const std::vector<Command>& commands, Session& session, std::ostream& err) {
+    int notDone = 0;
+    for (const Command& command : commands) {
+        const std::string why = command.spec->action(session, command.args);
+        // The host is idle between two user actions.
+        hostplatform::SendIdle();
+        if (!why.empty()) {
+            err << "qelm-host: " << command.where << ": " << command.Text() << ": " << why << "\n";
+            ++notDone;
+        }
+        if (session.quit)
+            break;
+    }
+    return notDone;
+}
+
+} // namespace qelmhost
