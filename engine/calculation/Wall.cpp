@@ -65,6 +65,7 @@ double SkinAreaOrMiddleSurface(const Article& article) {
 
 double SurfaceByQelmType(const Article& article) {
     switch (article.qelmType) {
+    case 1: // skins resolved by their layer are measured like type 2, not left without a surface
     case 2:
         return SkinAreaOrMiddleSurface(article);
     case 3:

@@ -71,7 +71,9 @@ TEST_F(WallTest, SurfaceBySkinRowPropertyAndQelmType) {
     EXPECT_EQ(surface(4, "81.10.", 0), 23.0);
     EXPECT_EQ(surface(4, "20.10.", 0), -1.0);
     EXPECT_EQ(surface(5, "20.10.", 0), 25.0);
-    EXPECT_EQ(surface(1, "20.10.", 0), -1.0);
+    // Skins resolved by their layer are measured like type 2.
+    EXPECT_EQ(surface(1, "20.32.", 0), 20.0);
+    EXPECT_EQ(surface(1, "20.32.", -1, WallTypeBasic), 25.0);
     EXPECT_EQ(surface(0, "20.10.", 0), -1.0);
     EXPECT_EQ(surface(-1, "20.10.", 0), -1.0);
 }
@@ -94,7 +96,7 @@ TEST_F(WallTest, HedgeWithoutMiddleSurfaceIsNotMeasured) {
 
 TEST_F(WallTest, SurfaceAndVolumeStoreSizesEvenWhenNotMeasured) {
     Article article = Load(AddWall(), "20.10.");
-    article.qelmType = 1;
+    article.qelmType = -1;
     article.SetThickness(0.3);
     EXPECT_EQ(Wall::GetSurfaceProperty(article), -1.0);
     EXPECT_EQ(article.size1, 10.0);
