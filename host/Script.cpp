@@ -14,19 +14,19 @@ bool ArgumentFits(ArgKind kind, const std::string& word) {
 
 // Checks the command's name, argument count and argument kinds.
 Command Check(std::vector<std::string> words, const std::string& where) {
-    const CommandSpec* spec = FindCommand(words.front());
-    if (spec == nullptr)
+    const CommandSpec* entry = FindCommand(words.front());
+    if (entry == nullptr)
         throw ScriptError(where + ": unknown command '" + words.front() + "'");
     words.erase(words.begin());
     const int count = static_cast<int>(words.size());
-    if (count < spec->minArgs || count > static_cast<int>(spec->kinds.size()))
-        throw ScriptError(where + ": usage: " + std::string(spec->name) + (spec->usage.empty() ? "" : " ") +
-                          std::string(spec->usage));
+    if (count < entry->minArgs || count > static_cast<int>(entry->kinds.size()))
+        throw ScriptError(where + ": usage: " + std::string(entry->name) + (entry->usage.empty() ? "" : " ") +
+                          std::string(entry->usage));
     for (int i = 0; i < count; ++i)
-        if (!ArgumentFits(spec->kinds[i], words[i]))
-            throw ScriptError(where + ": " + std::string(spec->name) + ": '" + words[i] +
+        if (!ArgumentFits(entry->kinds[i], words[i]))
+            throw ScriptError(where + ": " + std::string(entry->name) + ": '" + words[i] +
                               "' is not a number");
-    return Command{spec, std::move(words), where};
+    return Command{entry, std::move(words), where};
 }
 
 // Splits a script line into words; throws for an unterminated quote.
@@ -56,7 +56,7 @@ std::vector<std::string> SplitLine(const std::string& line, const std::string& w
 } // namespace
 
 std::string Command::Text() const {
-    std::string text(spec->name);
+    std::string text(entry->name);
     for (const std::string& arg : args)
         text += " " + arg;
     return text;
@@ -89,10 +89,10 @@ std::vector<Command> CommandsFromWords(const std::vector<std::string>& words) {
     size_t i = 0;
     while (i < words.size()) {
         const std::string where = "command " + std::to_string(commands.size() + 1);
-        const CommandSpec* spec = FindCommand(words[i]);
+        const CommandSpec* entry = FindCommand(words[i]);
         std::vector<std::string> command{words[i++]};
-        for (size_t n = 0; spec != nullptr && n < spec->kinds.size() && i < words.size(); ++n) {
-            if (static_cast<int>(n) >= spec->minArgs && FindCommand(words[i]) != nullptr)
+        for (size_t n = 0; entry != nullptr && n < entry->kinds.size() && i < words.size(); ++n) {
+            if (static_cast<int>(n) >= entry->minArgs && FindCommand(words[i]) != nullptr)
                 break;
             command.push_back(words[i++]);
         }
@@ -121,7 +121,7 @@ std::vector<Command> TakeoffExportScript(const std::string& folder) {
 int PlayScript(const std::vector<Command>& commands, Session& session, std::ostream& err) {
     int notDone = 0;
     for (const Command& command : commands) {
-        const std::string why = command.spec->action(session, command.args);
+        const std::string why = command.entry->action(session, command.args);
         // The host is idle between two user actions.
         hostplatform::SendIdle();
         if (!why.empty()) {

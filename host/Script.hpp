@@ -18,7 +18,7 @@ class ScriptError : public std::runtime_error {
 };
 
 struct Command {
-    const CommandSpec* spec = nullptr;
+    const CommandSpec* entry = nullptr;
     std::vector<std::string> args;
     std::string where; // "FILE:LINE", or "command N" for the command line
 

@@ -134,16 +134,16 @@ void DlgPresentData::ApplyTabFields(short list) {
 void DlgPresentData::SetTabData_Articles() {
     shColumnIndex = 0;
     columnCaptions.Clear();
-    for (const ColumnSpec& spec : ArticleColumns)
-        SetTabData(spec.width, spec.justification, spec.caption, *spec.column);
+    for (const ColumnSpec& entry : ArticleColumns)
+        SetTabData(entry.width, entry.justification, entry.caption, *entry.column);
     ApplyTabFields(ListArticles);
 }
 
 void DlgPresentData::SetTabData_Report() {
     shColumnIndex = 0;
     columnCaptions.Clear();
-    for (const ColumnSpec& spec : ReportColumns)
-        SetTabData(spec.width, spec.justification, spec.caption, *spec.column);
+    for (const ColumnSpec& entry : ReportColumns)
+        SetTabData(entry.width, entry.justification, entry.caption, *entry.column);
     ApplyTabFields(ListReport);
 }
 
