@@ -83,6 +83,9 @@ public:
     static bool GetQELM_Classification(API_Element& element, GS::UniString& code, short& groupIndex,
                                        GS::UniString& message);
     static bool GetQELM_Classification(API_Attribute& buildingMaterial, Article& article);
+    // Appends the type-5 article of the QELM item that the element itself carries; false, and nothing
+    // appended, when it carries none.
+    static bool AppendQELM_ClassificationArticle(API_Guid elementGuid, GS::Array<Article>& articles);
     static short GetClassificationIndex(GS::UniString code, GS::UniString& message);
     static void GetArticleGroupsStartingWith(GS::UniString prefix, GS::Array<short>& indices);
     static bool CompliesToType2Expression(const Article& article);

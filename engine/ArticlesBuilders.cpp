@@ -4,6 +4,7 @@
 #include "engine/Articles.hpp"
 #include "engine/ArticlesBuildersShared.hpp"
 #include "engine/calculation/Calculation.hpp"
+#include "engine/host/HostRecords.hpp"
 
 #include <algorithm>
 
@@ -20,17 +21,6 @@ constexpr const char* SkeletonCodePrefixes[] = {"03.1",      "03.2",   "20.13", 
                                                 "26.21.22.", "26.31.", "36.",   "28."};
 // Of these the group's surface flag decides.
 constexpr const char* SurfaceDecidedPrefix = "51.";
-
-// Releases the memo's handles when it goes out of scope, whatever the read returned.
-class MemoGuard {
-  public:
-    MemoGuard() = default;
-    MemoGuard(const MemoGuard&) = delete;
-    MemoGuard& operator=(const MemoGuard&) = delete;
-    ~MemoGuard() { ACAPI_DisposeElemMemoHdls(&memo); }
-
-    API_ElementMemo memo;
-};
 
 // Releases an attribute's extra definitions when it goes out of scope.
 class AttributeDefsGuard {
@@ -169,19 +159,19 @@ bool builders::ReadMaterialTexts(API_AttributeIndex material, bool classified, A
 
 bool builders::ReadBeamSegments(const API_Element& beam, GS::Array<API_AssemblySegmentData>& segments) {
     segments.Clear();
-    MemoGuard guard;
-    if (ACAPI_Element_GetMemo(beam.header.guid, &guard.memo, APIMemoMask_BeamSegment) != NoError)
+    hostaccess::ScopedMemo memo;
+    if (!memo.Read(beam.header.guid, APIMemoMask_BeamSegment))
         return false;
-    CopySegments(guard.memo.beamSegments, beam.beam.nSegments, segments);
+    CopySegments(memo->beamSegments, beam.beam.nSegments, segments);
     return true;
 }
 
 bool builders::ReadColumnSegments(const API_Element& column, GS::Array<API_AssemblySegmentData>& segments) {
     segments.Clear();
-    MemoGuard guard;
-    if (ACAPI_Element_GetMemo(column.header.guid, &guard.memo, APIMemoMask_ColumnSegment) != NoError)
+    hostaccess::ScopedMemo memo;
+    if (!memo.Read(column.header.guid, APIMemoMask_ColumnSegment))
         return false;
-    CopySegments(guard.memo.columnSegments, column.column.nSegments, segments);
+    CopySegments(memo->columnSegments, column.column.nSegments, segments);
     return true;
 }
 

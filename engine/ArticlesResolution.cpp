@@ -132,6 +132,15 @@ bool Articles::GetQELM_Classification(API_Attribute& buildingMaterial, Article& 
     return true;
 }
 
+bool Articles::AppendQELM_ClassificationArticle(API_Guid elementGuid, GS::Array<Article>& articles) {
+    Article article;
+    if (!GetQELM_Classification(elementGuid, article.code, article.groupIndex, article.message))
+        return false;
+    article.qelmType = 5;
+    articles.Push(article);
+    return true;
+}
+
 short Articles::GetClassificationIndex(GS::UniString code, GS::UniString& message) {
     message = NotFoundText + code;
     for (GS::UIndex i = 0; i < allArticlesGroups.GetSize(); ++i) {
@@ -235,15 +244,5 @@ void Articles::GetArticlesFromQELM_Classification(API_Element& element, bool ske
         if (article.qelmType == 3)
             return;
     }
-    GS::UniString code;
-    short groupIndex = -1;
-    GS::UniString message;
-    if (!GetQELM_Classification(element.header.guid, code, groupIndex, message))
-        return;
-    Article article;
-    article.code = code;
-    article.groupIndex = groupIndex;
-    article.message = message;
-    article.qelmType = 5;
-    articles.Push(article);
+    AppendQELM_ClassificationArticle(element.header.guid, articles);
 }

@@ -121,18 +121,7 @@ void AddStairClassification(const API_Element& element, ElementState& state) {
     try {
         if (!element.stair.hasSecondClassification)
             return;
-        API_Guid source = element.stair.classificationSource;
-        GS::UniString code;
-        short groupIndex = -1;
-        GS::UniString message;
-        if (!Articles::GetQELM_Classification(source, code, groupIndex, message))
-            return;
-        Article article;
-        article.code = code;
-        article.groupIndex = groupIndex;
-        article.message = message;
-        article.qelmType = 5;
-        state.articles.Push(article);
+        Articles::AppendQELM_ClassificationArticle(element.stair.classificationSource, state.articles);
     } catch (...) {
         // The stair simply gets no second article.
     }

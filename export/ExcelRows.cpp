@@ -43,6 +43,14 @@ void FillRow(const char* first, const char* last) {
     Excel::ws->range(Excel::buffer).fill(kTitleFill);
 }
 
+// The summary layout's first columns: the code in A:B and the description in C:Q, each merged.
+void WriteCodeAndDescription(const std::string& code, const std::string& description) {
+    Excel::XLSmergeCells("A", "B");
+    Excel::XLSprintCell("A", code, false, true);
+    Excel::XLSmergeCells("C", "Q");
+    Excel::XLSprintCell("C", description, false, true);
+}
+
 // U and V of a summary group row: the unit price and =T*U, only for a positive total.
 void WritePriceCells(double total, double unitPrice) {
     if (total > 0.0) {
@@ -68,10 +76,8 @@ void Excel::XLSprintRowData(int kind, const std::string& t1, const std::string& 
                             const double& x12, const int& d12) {
     XLSsetRowFont("A", "T");
     if (kind == GroupRow) {
-        XLSmergeCells("A", "B");
-        XLSprintCell("A", t1, false, true);
-        XLSmergeCells("C", "Q");
-        WriteTexts({{"C", t2}, {"R", t3}, {"S", t4}}, false);
+        WriteCodeAndDescription(t1, t2);
+        WriteTexts({{"R", t3}, {"S", t4}}, false);
         XLSprintCell("T", x1, d1);
         if (!_details)
             WritePriceCells(x1, x2);
@@ -114,10 +120,8 @@ void Excel::XLSprintRowText(int kind, const std::string& t1, const std::string& 
         break;
     case CaptionRow:
         FillRow("A", last);
-        XLSmergeCells("A", "B");
-        XLSprintCell("A", t1, false, true);
-        XLSmergeCells("C", "Q");
-        WriteTexts({{"C", t2}, {"R", t3}, {"S", t4}, {"T", t5}}, false);
+        WriteCodeAndDescription(t1, t2);
+        WriteTexts({{"R", t3}, {"S", t4}, {"T", t5}}, false);
         if (!_details)
             WriteTexts({{"U", t6}, {"V", t7}}, false);
         break;

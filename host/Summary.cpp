@@ -1,24 +1,10 @@
 #include "Summary.hpp"
 
-#include <string_view>
+#include "hostplatform/ProjectLoader.hpp"
 
 namespace qelmhost {
 
 namespace {
-
-struct TypeName {
-    API_ElemTypeID type;
-    std::string_view name;
-};
-// The element types as the project format names them, in the order of the summary.
-constexpr TypeName ElementTypes[] = {
-    {API_WallID, "wall"},     {API_ColumnID, "column"},     {API_BeamID, "beam"},
-    {API_WindowID, "window"}, {API_DoorID, "door"},         {API_ObjectID, "object"},
-    {API_LampID, "lamp"},     {API_SlabID, "slab"},         {API_RoofID, "roof"},
-    {API_MeshID, "mesh"},     {API_ZoneID, "zone"},         {API_CurtainWallID, "curtainWall"},
-    {API_ShellID, "shell"},   {API_SkylightID, "skylight"}, {API_MorphID, "morph"},
-    {API_StairID, "stair"},   {API_RailingID, "railing"},   {API_OpeningID, "opening"},
-};
 
 size_t CountItems(const hostplatform::Project& project, const std::vector<API_Guid>& items) {
     size_t count = items.size();
@@ -32,7 +18,7 @@ size_t CountItems(const hostplatform::Project& project, const std::vector<API_Gu
 
 void PrintElements(const hostplatform::Project& project, std::ostream& out) {
     out << "elements: " << project.elements.size() << "\n";
-    for (const TypeName& type : ElementTypes) {
+    for (const hostplatform::ElementTypeName& type : hostplatform::ElementTypeNames()) {
         size_t count = 0;
         for (const hostplatform::Element& element : project.elements)
             count += element.record.header.type.typeID == type.type ? 1 : 0;

@@ -77,8 +77,5 @@ Int32 Beam::GetPiecesProperty(Article&) {
 }
 
 double Beam::GetWeightProperty(Article& article) {
-    if (!StartsAny(article, kWeightPrefixes) && !EqualsAny(article, kWeightCodes)) {
-        return -1.0;
-    }
-    return ProfileWeight(article);
+    return ProfileWeight(article, kWeightPrefixes, kWeightCodes);
 }

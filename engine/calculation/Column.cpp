@@ -60,8 +60,5 @@ Int32 Column::GetPiecesProperty(Article&) {
 }
 
 double Column::GetWeightProperty(Article& article) {
-    if (!StartsAny(article, kWeightPrefixes) && !EqualsAny(article, kWeightCodes)) {
-        return -1.0;
-    }
-    return ProfileWeight(article);
+    return ProfileWeight(article, kWeightPrefixes, kWeightCodes);
 }

@@ -1,10 +1,11 @@
 #include "engine/calculation/ProfileWeight.hpp"
 
-#include "engine/calculation/UnitChoice.hpp"
-
 namespace calc {
 
-double ProfileWeight(Article& article) {
+double ProfileWeight(Article& article, Texts steelPrefixes, Texts steelCodes) {
+    if (!StartsAny(article, steelPrefixes) && !EqualsAny(article, steelCodes)) {
+        return -1.0;
+    }
     Calculation::GetSpecificWeightProperty(article);
     if (article.skinIndex < 0) {
         return Property(article, "Gewicht materiaal");

@@ -1,5 +1,7 @@
 #include "ElementLoader.hpp"
 
+#include "hostplatform/ProjectLoader.hpp"
+
 #include <algorithm>
 #include <type_traits>
 
@@ -323,3 +325,13 @@ void ReadElements(const Node& list, LoadContext& context) {
 }
 
 } // namespace hostplatform::projectfile
+
+std::span<const hostplatform::ElementTypeName> hostplatform::ElementTypeNames() {
+    static const std::vector<ElementTypeName> names = [] {
+        std::vector<ElementTypeName> list;
+        for (const projectfile::ElementKind& kind : projectfile::Kinds)
+            list.push_back({kind.type, kind.name});
+        return list;
+    }();
+    return names;
+}

@@ -4,8 +4,13 @@
 #include "hostplatform/ProjectLoader.hpp"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <set>
+#include <sstream>
 
 namespace hostplatform::projectfile {
 
@@ -107,6 +112,20 @@ Json ParseProjectJson(const std::string& text) {
     } catch (const Json::exception& error) {
         throw ProjectFileError(ParserMessage(error));
     }
+}
+
+std::string ReadFileText(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        throw ProjectFileError("cannot read the file: it is a directory");
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        throw ProjectFileError(std::string("cannot open the file: ") + std::strerror(errno));
+    std::ostringstream text;
+    text << file.rdbuf();
+    if (file.bad())
+        throw ProjectFileError(std::string("cannot read the file: ") + std::strerror(errno));
+    return text.str();
 }
 
 std::string Quote(std::string_view text) {

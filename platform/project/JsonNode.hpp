@@ -21,6 +21,10 @@ using Json = nlohmann::ordered_json;
 // the loader walks fail with one message (the parser's line and column, or the pointer of the key).
 Json ParseProjectJson(const std::string& text);
 
+// The whole file's bytes; a directory or a file that cannot be opened or read fails with a
+// ProjectFileError saying why.
+std::string ReadFileText(const std::string& path);
+
 // A text of the file as host text (UTF-8 to UTF-16, zero characters included).
 inline GS::UniString Uni(const std::string& utf8) {
     return GS::UniString::FromUtf8(utf8);

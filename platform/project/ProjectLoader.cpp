@@ -4,13 +4,9 @@
 #include "JsonNode.hpp"
 #include "References.hpp"
 
-#include <cerrno>
 #include <cstddef>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
-#include <sstream>
 #include <type_traits>
 
 namespace hostplatform {
@@ -273,17 +269,7 @@ Project LoadProjectText(const std::string& jsonText) {
 }
 
 Project LoadProjectFile(const std::string& path) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
-        throw ProjectFileError("cannot read the file: it is a directory");
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        throw ProjectFileError(std::string("cannot open the file: ") + std::strerror(errno));
-    std::ostringstream text;
-    text << file.rdbuf();
-    if (file.bad())
-        throw ProjectFileError(std::string("cannot read the file: ") + std::strerror(errno));
-    return LoadProjectText(text.str());
+    return LoadProjectText(projectfile::ReadFileText(path));
 }
 
 } // namespace hostplatform

@@ -6,16 +6,6 @@ namespace hostplatform::projectfile {
 
 namespace {
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 UInt64 Mix(UInt64 x) {
     x += 0x9E3779B97F4A7C15ull;
     x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
@@ -39,35 +29,11 @@ std::string GuidText(const API_Guid& guid) {
 } // namespace
 
 std::optional<API_Guid> ParseGuidText(const std::string& text) {
-    static constexpr size_t GroupEnds[] = {8, 13, 18, 23};
-    if (text.size() != 36)
+    // Only the bare form: a name in braces stays a name.
+    GS::Guid guid;
+    if (text.size() != 36 || guid.ConvertFromString(text.c_str()) != NoError)
         return std::nullopt;
-    UInt8 bytes[16] = {};
-    size_t byte = 0;
-    for (size_t i = 0; i < text.size();) {
-        if (i == GroupEnds[0] || i == GroupEnds[1] || i == GroupEnds[2] || i == GroupEnds[3]) {
-            if (text[i] != '-')
-                return std::nullopt;
-            ++i;
-            continue;
-        }
-        const int high = HexDigit(text[i]);
-        const int low = HexDigit(text[i + 1]);
-        if (high < 0 || low < 0)
-            return std::nullopt;
-        bytes[byte++] = static_cast<UInt8>(high << 4 | low);
-        i += 2;
-    }
-    // The text's digits in order: time_low is the first eight, as the host prints guids.
-    API_Guid guid;
-    guid.time_low = UInt32(bytes[0]) << 24 | UInt32(bytes[1]) << 16 | UInt32(bytes[2]) << 8 | bytes[3];
-    guid.time_mid = static_cast<UInt16>(bytes[4] << 8 | bytes[5]);
-    guid.time_hi_and_version = static_cast<UInt16>(bytes[6] << 8 | bytes[7]);
-    guid.clock_seq_hi_and_reserved = bytes[8];
-    guid.clock_seq_low = bytes[9];
-    for (size_t i = 0; i < 6; ++i)
-        guid.node[i] = bytes[10 + i];
-    return guid;
+    return GSGuid2APIGuid(guid);
 }
 
 API_Guid GuidFromPlace(const std::string& pointer) {

@@ -5,12 +5,7 @@
 #include "hostplatform/Host.hpp"
 #include "hostplatform/ProjectLoader.hpp"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 
 namespace hostplatform {
 
@@ -128,17 +123,13 @@ AddOnResources LoadResourceText(const std::string& jsonText) {
 }
 
 AddOnResources LoadResourceFile(const std::string& path) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
-        throw ResourceFileError("cannot read the file: it is a directory");
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        throw ResourceFileError(std::string("cannot open the file: ") + std::strerror(errno));
-    std::ostringstream text;
-    text << file.rdbuf();
-    if (file.bad())
-        throw ResourceFileError(std::string("cannot read the file: ") + std::strerror(errno));
-    return LoadResourceText(text.str());
+    std::string text;
+    try {
+        text = projectfile::ReadFileText(path);
+    } catch (const ProjectFileError& error) {
+        throw ResourceFileError(error.what());
+    }
+    return LoadResourceText(text);
 }
 
 void InstallResources(const AddOnResources& resources) {

@@ -64,6 +64,15 @@ API_ShellBaseType& PlatePart(API_Element& record) {
     }
 }
 
+// Slabs and the shell base of roofs and shells carry the same structure members; `set` gets the one of
+// the record.
+template <typename Set> void SetPlate(API_Element& record, Set set) {
+    if (record.header.type.typeID == API_SlabID)
+        set(record.slab);
+    else
+        set(PlatePart(record));
+}
+
 } // namespace
 
 // ---- ElementRef: identity and placement ----
@@ -169,41 +178,25 @@ ElementRef& ElementRef::WallProfile(API_AttributeIndex composite) {
 }
 
 ElementRef& ElementRef::PlateBasic(API_AttributeIndex material, double thickness) {
-    API_Element& r = record();
-    if (r.header.type.typeID == API_SlabID) {
-        r.slab.modelElemStructureType = API_BasicStructure;
-        r.slab.buildingMaterial = material;
-        r.slab.thickness = thickness;
-        return *this;
-    }
-    API_ShellBaseType& plate = PlatePart(r);
-    plate.modelElemStructureType = API_BasicStructure;
-    plate.buildingMaterial = material;
-    plate.thickness = thickness;
+    SetPlate(record(), [&](auto& plate) {
+        plate.modelElemStructureType = API_BasicStructure;
+        plate.buildingMaterial = material;
+        plate.thickness = thickness;
+    });
     return *this;
 }
 
 ElementRef& ElementRef::PlateComposite(API_AttributeIndex composite, double thickness) {
-    API_Element& r = record();
-    if (r.header.type.typeID == API_SlabID) {
-        r.slab.modelElemStructureType = API_CompositeStructure;
-        r.slab.composite = composite;
-        r.slab.thickness = thickness;
-        return *this;
-    }
-    API_ShellBaseType& plate = PlatePart(r);
-    plate.modelElemStructureType = API_CompositeStructure;
-    plate.composite = composite;
-    plate.thickness = thickness;
+    SetPlate(record(), [&](auto& plate) {
+        plate.modelElemStructureType = API_CompositeStructure;
+        plate.composite = composite;
+        plate.thickness = thickness;
+    });
     return *this;
 }
 
 ElementRef& ElementRef::PlateProfile() {
-    API_Element& r = record();
-    if (r.header.type.typeID == API_SlabID)
-        r.slab.modelElemStructureType = API_ProfileStructure;
-    else
-        PlatePart(r).modelElemStructureType = API_ProfileStructure;
+    SetPlate(record(), [](auto& plate) { plate.modelElemStructureType = API_ProfileStructure; });
     return *this;
 }
 

@@ -3,8 +3,10 @@
 
 #include "hostplatform/Model.hpp"
 
+#include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace hostplatform {
 
@@ -13,6 +15,14 @@ class ProjectFileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// An element type and the name project files give it ("wall", "curtainWall", ...).
+struct ElementTypeName {
+    API_ElemTypeID type;
+    std::string_view name;
+};
+// Every element type a project file can hold, in the order the file format lists them.
+std::span<const ElementTypeName> ElementTypeNames();
 
 // Reads and checks a whole project file; throws ProjectFileError, never loads half a project.
 Project LoadProjectFile(const std::string& path);
