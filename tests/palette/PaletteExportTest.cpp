@@ -2,6 +2,8 @@
 // workbook kind that each filter gives.
 #include "PaletteFixture.hpp"
 
+#include "export/Excel.hpp"
+
 #include <filesystem>
 #include <unistd.h>
 
@@ -55,6 +57,7 @@ TEST_F(ExportTest, EachFilterGivesItsWorkbookAndIsPreselectedNextTime) {
         EXPECT_EQ(dialog.filters[2].first, "Bouwsoft meetstaat");
         EXPECT_EQ(dialog.preselectedFilter, preselected);
         EXPECT_EQ(exportType, c.filter);
+        EXPECT_EQ(Excel::_details, c.filter != 0) << "details for the detailed bill and Bouwsoft";
         EXPECT_EQ(LastAlert().rfind(c.alertStart, 0), 0u) << LastAlert();
         EXPECT_TRUE(fs::exists(Path(c.name)));
         preselected = c.filter;

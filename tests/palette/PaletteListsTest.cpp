@@ -210,6 +210,7 @@ TEST_F(ListsTest, ReportRowsShowTheReasons) {
         EXPECT_EQ(Cell(8, 1, column), text) << "column " << column;
     EXPECT_EQ(Cell(8, 2, COLUMN_REPORT_THICKNESS), "");
     EXPECT_EQ(Cell(8, 2, COLUMN_REPORT_SKIN), "");
+    EXPECT_EQ(Cell(8, 2, COLUMN_REPORT_NR_COMPOSITES), "-1") << "the count is always written";
     EXPECT_EQ(Record(8, 2).groupIndex, 0);
     EXPECT_EQ(Record(8, 2).articleIndex, 1);
     EXPECT_EQ(List(8).rows[1].style, 32);

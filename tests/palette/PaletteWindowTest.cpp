@@ -35,6 +35,8 @@ TEST_F(WindowTest, OpensWithItsItemsSetUp) {
     ASSERT_EQ(dialog.hotKeys.size(), 2u);
     EXPECT_EQ(dialog.hotKeys[0].key, DG_KEY_ENTER);
     EXPECT_EQ(dialog.hotKeys[1].key, DG_KEY_RETURN);
+    EXPECT_EQ(dialog.hotKeys[0].modifiers, 0);
+    EXPECT_EQ(dialog.hotKeys[1].modifiers, 0);
     EXPECT_EQ(shKey_Enter, dialog.hotKeys[0].id);
     EXPECT_EQ(shKey_Return, dialog.hotKeys[1].id);
     EXPECT_EQ(dialog.enabledMessages.count(DG_MSG_IDLE), 1u);
