@@ -16,8 +16,11 @@ void Require(GSErrCode error, const char* entry) {
 
 } // namespace
 
-AddOnModule::AddOnModule(const std::string& modulePath) : path_(modulePath) {
-    handle_ = dlopen(modulePath.c_str(), RTLD_NOW | RTLD_LOCAL);
+// Made absolute: dlopen looks for a bare file name in the library path, not in the working folder where
+// the resource file is looked for.
+AddOnModule::AddOnModule(const std::string& modulePath)
+    : path_(std::filesystem::absolute(modulePath).string()) {
+    handle_ = dlopen(path_.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle_ == nullptr)
         throw AddOnError(std::string("cannot load the add-on: ") + dlerror());
     try {

@@ -17,8 +17,8 @@ class AddOnError : public std::runtime_error {
 
 class AddOnModule {
   public:
-    // Opens the module, finds its entry functions and installs the resource file beside it
-    // (ResourcePathOf); throws AddOnError when any of these fails.
+    // Opens the module (a relative path counts from the working folder), finds its entry functions and
+    // installs the resource file beside it (ResourcePathOf); throws AddOnError when any of these fails.
     explicit AddOnModule(const std::string& modulePath);
     // Closes the module (dlclose); call FreeData first.
     ~AddOnModule();

@@ -8,6 +8,8 @@
 
 #include <charconv>
 #include <filesystem>
+#include <limits>
+#include <sys/stat.h>
 
 namespace qelmhost {
 
@@ -39,13 +41,13 @@ short FirstItem(short dialogId, DialogItemType type, bool visibleOnly) {
 }
 
 // The row a Row argument names in the list: its number, or the first row with a cell of that text.
-short FindRow(const hostplatform::ListState& list, const std::string& word) {
+Int32 FindRow(const hostplatform::ListState& list, const std::string& word) {
     if (const auto number = ParseInteger(word))
-        return static_cast<short>(*number);
+        return *number;
     for (size_t i = 0; i < list.rows.size(); ++i)
         for (const auto& [tab, text] : list.rows[i].texts)
             if (text == word)
-                return static_cast<short>(i + 1);
+                return static_cast<Int32>(i + 1);
     return 0;
 }
 
@@ -66,9 +68,12 @@ RowTarget VisibleListRow(const std::string& word) {
         target.why = target.dialog == 0 ? NoDialog : "the dialog shows no list";
         return target;
     }
-    target.row = FindRow(*list, word);
-    if (target.row < 1 || target.row > static_cast<Int32>(list->rows.size()))
+    // Checked before narrowing: row 65539 must not become row 3.
+    const Int32 row = FindRow(*list, word);
+    if (row < 1 || row > static_cast<Int32>(list->rows.size()) || row > std::numeric_limits<short>::max())
         target.why = "list " + std::to_string(target.list) + " has no row '" + word + "'";
+    else
+        target.row = static_cast<short>(row);
     return target;
 }
 
@@ -184,15 +189,36 @@ std::string Resize(Session&, const Args& args) {
     return Done(hostplatform::ResizeDialog(dialog, h, v).has_value());
 }
 
-std::string Save(Session&, const Args& args) {
+FileStamp StampOf(const std::string& path) {
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0)
+        return {};
+    return {true, status.st_dev, status.st_ino, status.st_size,
+            status.st_mtim.tv_sec * 1'000'000'000LL + status.st_mtim.tv_nsec};
+}
+
+std::string Save(Session& session, const Args& args) {
     // A save dialog always answers a full path.
     const std::string path = std::filesystem::absolute(args[0]).lexically_normal().string();
     hostplatform::AnswerNextSaveDialog(path, args.size() > 1 ? *ParseInteger(args[1]) : -1);
+    session.savePath = path;
+    session.saveStamp = StampOf(path);
     return "";
 }
 
-std::string CancelSave(Session&, const Args&) {
+std::string CancelSave(Session& session, const Args&) {
     hostplatform::CancelNextSaveDialog();
+    session.savePath.clear();
+    return "";
+}
+
+// The add-on reports a failed export only in its alert; this turns it into a command not done.
+std::string Saved(Session& session, const Args&) {
+    if (session.savePath.empty())
+        return "no save answer to check";
+    const FileStamp now = StampOf(session.savePath);
+    if (!now.exists || now == session.saveStamp)
+        return session.savePath + " was not written";
     return "";
 }
 
@@ -250,16 +276,17 @@ const std::vector<CommandSpec>& CommandTable() {
         {"select", "ELEMENTS", 1, {Text}, Select, "select elements: keys or guids, separated by commas"},
         {"deselect", "", 0, {}, Deselect, "empty the selection"},
         {"selection", "", 0, {}, PrintSelection, "print the selection and the elements zoomed to last"},
-        {"click", "ITEM", 1, {Integer}, Click, "click an item of the dialog (-1: its close box)"},
+        {"click", "ITEM", 1, {Short}, Click, "click an item of the dialog (-1: its close box)"},
         {"clickrow", "ROW", 1, {Row}, ClickRow, "click a row of the visible list on its first column"},
         {"doubleclick", "ROW", 1, {Row}, DoubleClick, "double-click a row of the visible list"},
         {"hover", "ROW", 1, {Row}, Hover, "hover a row of the visible list and print its tooltip"},
         {"type", "TEXT", 1, {Text}, Type, "type TEXT into the dialog's text field"},
         {"enter", "", 0, {}, Enter, "press Enter"},
         {"return", "", 0, {}, Return, "press Return"},
-        {"resize", "H V", 2, {Integer, Integer}, Resize, "grow the dialog by H and V pixels"},
+        {"resize", "H V", 2, {Short, Short}, Resize, "grow the dialog by H and V pixels"},
         {"save", "PATH [FILTER]", 1, {Text, Integer}, Save, "answer the next save dialog"},
         {"cancel-save", "", 0, {}, CancelSave, "cancel the next save dialog"},
+        {"saved", "", 0, {}, Saved, "check that the file of the last save answer was written since"},
         {"cancel-after", "K", 1, {Integer}, CancelAfter, "cancel the next process window at its K-th check"},
         {"event", "CODE", 1, {Integer}, Event, "send a project event, e.g. 0x40"},
         {"print", "", 0, {}, PrintLists, "print the dialog's lists"},
@@ -285,9 +312,12 @@ std::optional<Int32> ParseInteger(std::string_view word) {
     const bool hex = word.starts_with("0x") || word.starts_with("0X");
     if (hex)
         word.remove_prefix(2);
+    // from_chars takes a sign of its own, which would let "--9" pass as 9.
+    if (word.empty() || word.front() == '-')
+        return std::nullopt;
     Int32 value = 0;
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value, hex ? 16 : 10);
-    if (word.empty() || error != std::errc() || end != word.data() + word.size())
+    if (error != std::errc() || end != word.data() + word.size())
         return std::nullopt;
     return negative ? -value : value;
 }

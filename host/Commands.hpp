@@ -13,6 +13,16 @@
 
 namespace qelmhost {
 
+// One version of a file: writing the file anew changes at least one of these.
+struct FileStamp {
+    bool exists = false;
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    long long size = 0;
+    long long modifiedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
 // What the commands share while a script plays.
 struct Session {
     std::ostream& out;
@@ -20,12 +30,15 @@ struct Session {
     ElementKeys keys;
     Int32 cancelAfter = 0; // the cancel check at which the next process window is cancelled; 0 for none
     bool quit = false;
+    std::string savePath{}; // the path of the last save answer, "" when none is pending
+    FileStamp saveStamp{};  // that file as it was when the answer was given
 };
 
 // The kind of one argument, checked before anything runs.
 enum class ArgKind {
     Text,    // any word
     Integer, // decimal, or hexadecimal with 0x
+    Short,   // an Integer that fits 16 bits: a dialog item or a size
     Row,     // a row number from 1, or the text of one of the row's cells
 };
 

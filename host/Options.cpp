@@ -28,7 +28,8 @@ bool ReadOption(int argc, const char* const* argv, int& i, Options& options) {
     for (const ValueOption& option : ValueOptions) {
         if (argument != option.name)
             continue;
-        if (i + 1 >= argc)
+        // An empty value would read as "not given": --takeoff-export "$UNSET" must not pass as a summary.
+        if (i + 1 >= argc || argv[i + 1][0] == '\0')
             throw UsageError(std::string(option.name) + " needs a value");
         options.*option.target = argv[++i];
         return true;

@@ -24,8 +24,8 @@ struct Options {
 
 // Reads the arguments after the program name. Options come first; the first word that is not an option
 // starts the commands, and every word from there on belongs to them. Throws UsageError for an unknown
-// option, a missing value, a missing --project (unless --help is asked), or more than one of --script,
-// --takeoff-export and commands.
+// option, a missing or empty value, a missing --project (unless --help is asked), or more than one of
+// --script, --takeoff-export and commands.
 Options ParseOptions(int argc, const char* const* argv);
 
 const char* UsageText();

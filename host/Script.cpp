@@ -2,14 +2,25 @@
 
 #include "hostplatform/Dialogs.hpp"
 
+#include <filesystem>
 #include <fstream>
+#include <limits>
 
 namespace qelmhost {
 
 namespace {
 
-bool ArgumentFits(ArgKind kind, const std::string& word) {
-    return kind != ArgKind::Integer || ParseInteger(word).has_value();
+// "" when the word fits the kind, else what is wrong with it.
+std::string ArgumentProblem(ArgKind kind, const std::string& word) {
+    if (kind != ArgKind::Integer && kind != ArgKind::Short)
+        return "";
+    const auto number = ParseInteger(word);
+    if (!number)
+        return "is not a number";
+    if (kind == ArgKind::Short &&
+        (*number < std::numeric_limits<short>::min() || *number > std::numeric_limits<short>::max()))
+        return "is out of range (-32768 to 32767)";
+    return "";
 }
 
 // Checks the command's name, argument count and argument kinds.
@@ -23,9 +34,8 @@ Command Check(std::vector<std::string> words, const std::string& where) {
         throw ScriptError(where + ": usage: " + std::string(entry->name) + (entry->usage.empty() ? "" : " ") +
                           std::string(entry->usage));
     for (int i = 0; i < count; ++i)
-        if (!ArgumentFits(entry->kinds[i], words[i]))
-            throw ScriptError(where + ": " + std::string(entry->name) + ": '" + words[i] +
-                              "' is not a number");
+        if (const std::string problem = ArgumentProblem(entry->kinds[i], words[i]); !problem.empty())
+            throw ScriptError(where + ": " + std::string(entry->name) + ": '" + words[i] + "' " + problem);
     return Command{entry, std::move(words), where};
 }
 
@@ -78,6 +88,10 @@ std::vector<Command> ReadScript(std::istream& in, const std::string& name) {
 }
 
 std::vector<Command> ReadScriptFile(const std::string& path) {
+    // A folder opens as an empty stream, and would pass for a script without commands.
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        throw ScriptError(path + ": cannot open the script: it is a folder");
     std::ifstream in(path);
     if (!in)
         throw ScriptError(path + ": cannot open the script");
@@ -106,11 +120,18 @@ std::vector<Command> TakeoffExportScript(const std::string& folder) {
     // three workbook kinds in this order.
     const std::string base = folder.empty() || folder.back() == '/' ? folder : folder + "/";
     const std::vector<std::vector<std::string>> lines = {
-        {"menu"},        {"click", "9"},
-        {"print"},       {"save", base + "samenvattende-meetstaat.xlsx", "0"},
-        {"click", "14"}, {"save", base + "detailmeetstaat.xlsx", "1"},
-        {"click", "14"}, {"save", base + "bouwsoft-meetstaat.xlsx", "2"},
+        {"menu"},
+        {"click", "9"},
+        {"print"},
+        {"save", base + "samenvattende-meetstaat.xlsx", "0"},
         {"click", "14"},
+        {"saved"},
+        {"save", base + "detailmeetstaat.xlsx", "1"},
+        {"click", "14"},
+        {"saved"},
+        {"save", base + "bouwsoft-meetstaat.xlsx", "2"},
+        {"click", "14"},
+        {"saved"},
     };
     std::vector<Command> commands;
     for (const auto& line : lines)

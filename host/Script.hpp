@@ -33,7 +33,8 @@ std::vector<Command> ReadScriptFile(const std::string& path);
 // the next word is not a command name.
 std::vector<Command> CommandsFromWords(const std::vector<std::string>& words);
 // The main job: open the palette, take off the whole model, print both lists and export the summary
-// bill, the detailed bill and the Bouwsoft workbook into the folder.
+// bill, the detailed bill and the Bouwsoft workbook into the folder; a workbook that was not written
+// counts as a command not done.
 std::vector<Command> TakeoffExportScript(const std::string& folder);
 
 // Plays the commands until the end or quit. Every command that could not be done is reported on err as

@@ -3,6 +3,8 @@
 #   -DOUT1..OUT9=<regular expressions that stdout must match> -DERR1..ERR9=<the same for stderr>
 #   -DNOOUT1..NOOUT3, -DNOERR1..NOERR3=<regular expressions that must not match>
 #   -DWORKDIR=<folder>: emptied before the run and used as the working directory
+#   -DMAKEDIR=<folder inside WORKDIR>: made before the run
+#   -DCWD=<folder>: the working directory, left as it is
 #   -DCHECK=<command and arguments separated by |>: run in WORKDIR afterwards, must exit with 0
 #   -DABSENT=<file>: must not exist after the run
 string(REPLACE "|" ";" arguments "${ARGS}")
@@ -11,6 +13,11 @@ if(DEFINED WORKDIR)
   file(REMOVE_RECURSE "${WORKDIR}")
   file(MAKE_DIRECTORY "${WORKDIR}")
   set(workdir "${WORKDIR}")
+  if(DEFINED MAKEDIR)
+    file(MAKE_DIRECTORY "${WORKDIR}/${MAKEDIR}")
+  endif()
+elseif(DEFINED CWD)
+  set(workdir "${CWD}")
 endif()
 execute_process(COMMAND "${HOST}" ${arguments} WORKING_DIRECTORY "${workdir}"
                 RESULT_VARIABLE exitCode OUTPUT_VARIABLE out ERROR_VARIABLE err)
