@@ -85,6 +85,7 @@ TEST_F(AddOnShellTest, RegistersAndInstallsTheOneMenuCommand) {
     EXPECT_EQ(menu.menuStrResID, 32503);
     EXPECT_EQ(menu.promptStrResID, 0);
     EXPECT_EQ(menu.menuPosCode, MenuCode_UserDef);
+    EXPECT_EQ(menu.menuFlags, 2);
     EXPECT_EQ(menu.handler, &OnQELM_Meetstaatcmd);
     EXPECT_TRUE(OkToStart());
 }

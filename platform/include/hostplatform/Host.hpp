@@ -55,6 +55,7 @@ struct MenuRegistration {
     short menuStrResID = 0;
     short promptStrResID = 0;
     APIMenuCodeID menuPosCode = MenuCode_UserDef;
+    GSFlags menuFlags = MenuFlag_Default;
     APIMenuCommandProc* handler = nullptr;
 };
 std::vector<MenuRegistration>& Menus();

@@ -29,13 +29,14 @@ bool ACAPI_Resource_GetLocStr(GS::UniString* str, short resID, short index, GSRe
 }
 
 GSErrCode ACAPI_MenuItem_RegisterMenu(short menuStrResID, short promptStrResID, APIMenuCodeID menuPosCode,
-                                      GSFlags) {
+                                      GSFlags menuFlags) {
     if (const auto fault = Faults::Check(__func__))
         return *fault;
     hostplatform::MenuRegistration menu;
     menu.menuStrResID = menuStrResID;
     menu.promptStrResID = promptStrResID;
     menu.menuPosCode = menuPosCode;
+    menu.menuFlags = menuFlags;
     State().menus.push_back(menu);
     return NoError;
 }
