@@ -1,3 +1,4 @@
+#include "../support/DutchLocale.hpp"
 #include "engine/Classification.hpp"
 
 #include "hostplatform/Faults.hpp"
@@ -181,28 +182,9 @@ TEST_F(ClassificationsTest, UnitPriceReadsTheLeadingNumberOnly) {
     }
 }
 
-// Makes a Dutch locale, with its decimal comma, the process locale; false when none can be made.
-bool UseDutchLocale() {
-    if (std::setlocale(LC_ALL, "nl_BE.UTF-8") != nullptr)
-        return true;
-    if (!std::filesystem::exists("/usr/share/i18n/locales/nl_BE"))
-        return false;
-    const std::string dir = testing::TempDir() + "core-locales";
-    const std::string target = dir + "/nl_BE.UTF-8";
-    std::filesystem::create_directories(dir);
-    // localedef may exit non-zero over mere warnings; loading the result is the real check.
-    if (!std::filesystem::exists(target + "/LC_NUMERIC") &&
-        std::system(("localedef -i nl_BE -f UTF-8 '" + target + "' >/dev/null 2>&1").c_str()) == -1)
-        return false;
-    setenv("LOCPATH", dir.c_str(), 1);
-    const bool loaded = std::setlocale(LC_ALL, "nl_BE.UTF-8") != nullptr;
-    unsetenv("LOCPATH");
-    return loaded;
-}
-
 TEST_F(ClassificationsTest, UnitPriceIgnoresTheProcessLocale) {
     const std::string previous = std::setlocale(LC_ALL, nullptr);
-    if (!UseDutchLocale())
+    if (!testsupport::UseDutchLocale())
         GTEST_SKIP() << "no Dutch locale can be made here";
     char check[16];
     std::snprintf(check, sizeof check, "%.1f", 12.5);

@@ -1,5 +1,6 @@
 // The worksheet adapter: references, text cleaning, the streamed row, cells and ranges, read back from
 // the saved worksheet's XML.
+#include "../support/DutchLocale.hpp"
 #include "export/Workbook.hpp"
 #include "tests/export/XlsxTestUtil.hpp"
 
@@ -239,9 +240,9 @@ TEST(CellValues, NumbersFormulasAndWhatIsNotFinite) {
 }
 
 TEST(CellValues, NumbersIgnoreTheThreadsNumericLocale) {
-    const locale_t dutch = newlocale(LC_NUMERIC_MASK, "nl_NL.UTF-8", static_cast<locale_t>(nullptr));
+    const locale_t dutch = testsupport::NewDutchLocale(LC_NUMERIC_MASK);
     if (dutch == static_cast<locale_t>(nullptr))
-        GTEST_SKIP() << "the nl_NL.UTF-8 locale is not installed (the read-back test builds its own)";
+        GTEST_SKIP() << "no Dutch locale can be made here";
     const locale_t before = uselocale(dutch);
     const std::string xml = WriteSheet([](Worksheet& ws) {
         ws.cell("A1").value(12.5);

@@ -1,3 +1,4 @@
+#include "../support/DutchLocale.hpp"
 #include "GS/Debug.hpp"
 #include "GS/UniString.hpp"
 
@@ -197,27 +198,8 @@ TEST(GSUniStringPrintf, FormatsUtf8ArgumentsWithoutTruncation) {
 }
 
 // Makes a locale with a decimal comma the process locale and returns a copy of it as an object.
-// When the system has none, one is generated under a temporary folder.
 locale_t UseCommaLocale() {
-    for (const char* name : {"de_DE.UTF-8", "nl_NL.UTF-8"}) {
-        if (std::setlocale(LC_ALL, name) != nullptr)
-            return duplocale(LC_GLOBAL_LOCALE);
-    }
-    if (!std::filesystem::exists("/usr/share/i18n/locales/de_DE"))
-        return static_cast<locale_t>(0);
-    const std::string dir = testing::TempDir() + "gs-locales";
-    const std::string target = dir + "/de_DE.UTF-8";
-    std::error_code ignored;
-    std::filesystem::create_directories(dir, ignored);
-    // localedef may exit non-zero over mere warnings; loading the result is the real check.
-    if (!std::filesystem::exists(target + "/LC_NUMERIC") &&
-        std::system(("localedef -i de_DE -f UTF-8 '" + target + "' >/dev/null 2>&1").c_str()) == -1)
-        return static_cast<locale_t>(0);
-    // LOCPATH is read whenever a locale is loaded, so it is only needed around the load.
-    setenv("LOCPATH", dir.c_str(), 1);
-    const bool loaded = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
-    unsetenv("LOCPATH");
-    return loaded ? duplocale(LC_GLOBAL_LOCALE) : static_cast<locale_t>(0);
+    return testsupport::UseDutchLocale() ? duplocale(LC_GLOBAL_LOCALE) : static_cast<locale_t>(0);
 }
 
 class GSCNumericFormatting : public testing::Test {
