@@ -34,13 +34,15 @@ bool Project::AddElement(Element element) {
     return true;
 }
 
-const std::vector<size_t>& Project::ElementsOfType(API_ElemTypeID type) const {
+const std::vector<API_Guid>& Project::ElementsOfType(API_ElemTypeID type) const {
     if (indexedElements_ > elements.size()) {
         typeIndex_.clear();
         indexedElements_ = 0;
     }
-    for (; indexedElements_ < elements.size(); ++indexedElements_)
-        typeIndex_[elements[indexedElements_].record.header.type.typeID].push_back(indexedElements_);
+    for (; indexedElements_ < elements.size(); ++indexedElements_) {
+        const API_Elem_Head& header = elements[indexedElements_].record.header;
+        typeIndex_[header.type.typeID].push_back(header.guid);
+    }
     return typeIndex_[type];
 }
 

@@ -128,14 +128,14 @@ struct Project {
     const PropertyDefinition* FindPropertyDefinition(const API_Guid& guid) const;
     // Adds an element and indexes it; false when its guid is already taken.
     bool AddElement(Element element);
-    // Positions in `elements` of the elements of one type, in creation order. Follows additions by
-    // itself; the type of an element must not change once added.
-    const std::vector<size_t>& ElementsOfType(API_ElemTypeID type) const;
+    // The guids of the elements of one type, in creation order. Follows additions by itself; the type
+    // of an element must not change once added.
+    const std::vector<API_Guid>& ElementsOfType(API_ElemTypeID type) const;
     // Makes every collision mutual: an element collides with each element that lists it.
     void MakeCollisionsMutual();
 
 private:
-    mutable std::unordered_map<API_ElemTypeID, std::vector<size_t>> typeIndex_;
+    mutable std::unordered_map<API_ElemTypeID, std::vector<API_Guid>> typeIndex_;
     mutable size_t indexedElements_ = 0;
     mutable std::unordered_map<API_Guid, size_t> definitionIndex_;
     mutable size_t indexedDefinitions_ = 0;

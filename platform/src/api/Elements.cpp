@@ -14,12 +14,8 @@ GSErrCode ACAPI_Element_GetElemList(const API_ElemType& type, GS::Array<API_Guid
         return *fault;
     if (elemList == nullptr)
         return APIERR_BADPARS;
-    elemList->Clear();
-    const hostplatform::Project& project = CurrentProject();
-    const std::vector<size_t>& positions = project.ElementsOfType(type.typeID);
-    elemList->Reserve(static_cast<GS::USize>(positions.size()));
-    for (const size_t position : positions)
-        elemList->Push(project.elements[position].record.header.guid);
+    const std::vector<API_Guid>& guids = CurrentProject().ElementsOfType(type.typeID);
+    elemList->AsVector().assign(guids.begin(), guids.end());
     return NoError;
 }
 
