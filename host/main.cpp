@@ -32,13 +32,16 @@ std::vector<qelmhost::Command> CommandsOf(const qelmhost::Options& options) {
     return qelmhost::CommandsFromWords(options.commands);
 }
 
-// The progress bar, and the end of a cancel the user asked for: it cancels one process window only.
+// The progress bar, and the end of a cancel the user asked for: it cancels one process window only, and
+// leaves the faults of the project file in place.
 void WatchProcessWindow(qelmhost::Session& session, qelmhost::ProgressBar& bar) {
     hostplatform::SetProcessObserver([&session, &bar](const hostplatform::ProcessWindowState& window) {
-        if (!window.open && session.cancelAfter > 0) {
-            bar.SetCancelled(window.cancelChecks >= session.cancelAfter);
-            hostplatform::Faults::Clear();
-            session.cancelAfter = 0;
+        if (!window.open) {
+            bar.SetCancelled(window.canceled);
+            if (session.cancelAfter > 0) {
+                hostplatform::Faults::NeverCancel();
+                session.cancelAfter = 0;
+            }
         }
         bar.Update(window);
     });

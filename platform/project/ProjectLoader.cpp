@@ -1,6 +1,7 @@
 #include "hostplatform/ProjectLoader.hpp"
 
 #include "ElementLoader.hpp"
+#include "FaultLoader.hpp"
 #include "JsonNode.hpp"
 #include "References.hpp"
 
@@ -65,7 +66,7 @@ class ProjectReader {
     void Read(const Node& root) {
         root.Expect({"formatVersion", "projectNotes", "autotexts", "classifications", "layers",
                      "buildingMaterials", "composites", "libParts", "stories", "propertyDefinitions",
-                     "elements", "selection"},
+                     "elements", "selection", "faults"},
                     "a project");
         if (const auto version = root.Find("formatVersion"); version && version->Integer(0, 1000) != 1)
             version->Fail("this host reads format version 1 only");
@@ -80,6 +81,7 @@ class ProjectReader {
         Section(root, "propertyDefinitions", &ProjectReader::ReadPropertyDefinitions);
         Section(root, "elements", &ProjectReader::ReadAllElements);
         Section(root, "selection", &ProjectReader::ReadSelection);
+        Section(root, "faults", &ProjectReader::ReadAllFaults);
     }
 
   private:
@@ -242,6 +244,7 @@ class ProjectReader {
     }
 
     void ReadAllElements(const Node& list) { ReadElements(list, c_); }
+    void ReadAllFaults(const Node& section) { ReadFaults(section, c_); }
 
     void ReadSelection(const Node& list) {
         for (const Node& entry : list.Elements()) {

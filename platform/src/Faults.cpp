@@ -15,6 +15,62 @@ struct FaultTable {
     Int32 cancelChecks = 0;
 };
 
+using enum FaultKey;
+
+constexpr FaultableCall CallTable[] = {
+    // The add-on's registrations and resources
+    {"ACAPI_Resource_GetLocStr", None},
+    {"ACAPI_MenuItem_RegisterMenu", None},
+    {"ACAPI_MenuItem_InstallMenuHandler", None},
+    {"ACAPI_ProjectOperation_CatchProjectEvent", None},
+    {"ACAPI_RegisterModelessWindow", None},
+    {"ACAPI_UnregisterModelessWindow", None},
+    // Elements
+    {"ACAPI_Element_GetElemList", None},
+    {"ACAPI_Element_Get", ElementGuid},
+    {"ACAPI_Element_GetHeader", ElementGuid},
+    {"ACAPI_Element_GetMemo", ElementGuid},
+    {"ACAPI_Element_GetQuantities", ElementGuid},
+    {"ACAPI_Element_GetCollisions", ElementGuid},
+    {"ACAPI_Element_NeigIDToElemType", None},
+    {"IFCAPI_CreateElementObjectID", ElementGuid},
+    {"IFCAPI_GetGlobalId", ElementGuid},
+    // Properties
+    {"ACAPI_Element_GetPropertyDefinitions", ElementGuid},
+    {"ACAPI_Element_IsPropertyDefinitionVisible", ElementGuid},
+    {"ACAPI_Element_GetPropertyValuesByGuid", ElementGuid},
+    {"ACAPI_Property_GetPropertyValueString", OtherGuid},
+    // Classifications
+    {"ACAPI_Classification_GetClassificationSystems", None},
+    {"ACAPI_Classification_GetClassificationSystemRootItems", OtherGuid},
+    {"ACAPI_Classification_GetClassificationItemChildren", OtherGuid},
+    {"ACAPI_Classification_GetClassificationSystem", OtherGuid},
+    {"ACAPI_Classification_GetClassificationItem", OtherGuid},
+    {"ACAPI_Element_GetClassificationItems", ElementGuid},
+    {"ACAPI_Element_IsClassificationItemVisible", ElementGuid},
+    {"ACAPI_Attribute_GetClassificationItems", Index},
+    {"ACAPI_Attribute_IsClassificationItemVisible", Index},
+    // Attributes and library parts
+    {"ACAPI_Attribute_Get", Index},
+    {"ACAPI_Attribute_GetDefExt", Index},
+    {"ACAPI_LibraryPart_Get", Index},
+    // Project settings
+    {"ACAPI_ProjectSetting_GetStorySettings", None},
+    {"ACAPI_ProjectSetting_GetProjectNotes", None},
+    {"ACAPI_AutoText_GetAutoTexts", None},
+    // Selection and view
+    {"ACAPI_Selection_Get", None},
+    {"ACAPI_Selection_Select", ElementGuid},
+    {"ACAPI_Selection_DeselectAll", None},
+    {"ACAPI_View_ZoomToElements", None},
+    // Process window
+    {"ACAPI_ProcessWindow_InitProcessWindow", None},
+    {"ACAPI_ProcessWindow_SetNextProcessPhase", None},
+    {"ACAPI_ProcessWindow_CloseProcessWindow", None},
+    // The operating system's shell
+    {"OS::OpenURL", None},
+};
+
 FaultTable& Table() {
     static FaultTable table;
     return table;
@@ -59,8 +115,26 @@ void Faults::CancelAfter(Int32 checks) {
     Table().cancelChecks = 0;
 }
 
+void Faults::NeverCancel() {
+    Table().cancelAfter = 0;
+    Table().cancelChecks = 0;
+}
+
+void Faults::Inject(const InjectedFault& fault) {
+    if (fault.guid)
+        FailCallFor(fault.call, *fault.guid, fault.error);
+    else if (fault.index)
+        FailCallForIndex(fault.call, *fault.index, fault.error);
+    else
+        FailCall(fault.call, fault.error);
+}
+
 void Faults::Clear() {
     Table() = FaultTable();
+}
+
+std::span<const FaultableCall> Faults::Calls() {
+    return CallTable;
 }
 
 std::optional<GSErrCode> Faults::Check(const char* call) {

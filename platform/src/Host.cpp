@@ -32,6 +32,10 @@ Project& CurrentProject() {
 void SetProject(Project project) {
     // Collisions are mutual; making them so once lets each query look at one element's list only.
     project.MakeCollisionsMutual();
+    for (const InjectedFault& fault : project.faults)
+        Faults::Inject(fault);
+    if (project.cancelAfter)
+        Faults::CancelAfter(*project.cancelAfter);
     State().project = std::move(project);
 }
 

@@ -1,11 +1,16 @@
-// The project-file loader: the sample project holds what it says, and every kind of bad input is
-// refused with one message that names the place.
+// The project-file loader: the sample project holds what it says, every kind of bad input is refused
+// with one message that names the place, and a file's faults take effect when the project is set.
 #include "hostplatform/ProjectLoader.hpp"
+
+#include "hostplatform/Faults.hpp"
+#include "hostplatform/Host.hpp"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -186,17 +191,25 @@ TEST_F(SampleProject, LoadsWithTheSameGuidsEveryTime) {
 
 // ---- Valid input beyond the sample ----
 
-TEST(ProjectLoader, TheFormatDescriptionsExampleLoads) {
+TEST(ProjectLoader, TheFormatDescriptionsExamplesLoad) {
     std::ifstream file(SourceDir / "docs/project-format.md");
     std::stringstream text;
     text << file.rdbuf();
     const std::string doc = text.str();
-    const size_t start = doc.find("```json\n");
-    ASSERT_NE(start, std::string::npos);
-    const size_t end = doc.find("```", start + 8);
-    const Project p = LoadProjectText(doc.substr(start + 8, end - start - 8));
-    EXPECT_EQ(p.elements.size(), 8u);
-    EXPECT_EQ(p.selection.size(), 2u);
+    std::vector<std::string> examples;
+    for (size_t start = doc.find("```json\n"); start != std::string::npos;
+         start = doc.find("```json\n", start)) {
+        const size_t end = doc.find("```", start + 8);
+        examples.push_back(doc.substr(start + 8, end - start - 8));
+        start = end + 3;
+    }
+    ASSERT_EQ(examples.size(), 2u);
+    const Project faulty = LoadProjectText(examples[0]);
+    EXPECT_EQ(faulty.faults.size(), 3u);
+    EXPECT_EQ(faulty.cancelAfter, 5);
+    const Project complete = LoadProjectText(examples[1]);
+    EXPECT_EQ(complete.elements.size(), 8u);
+    EXPECT_EQ(complete.selection.size(), 2u);
 }
 
 TEST(ProjectLoader, ReadsValuesOfEveryShape) {
@@ -333,6 +346,54 @@ std::vector<BadCase> BadCases() {
          "/formatVersion: this host reads format version 1 only"},
         {"nested too deep", std::string(300, '[') + std::string(300, ']'),
          "the file nests arrays and objects deeper than 256 levels"},
+        {"unknown host call", R"({"faults": {"calls": [{"call": "ACAPI_Element_Gett"}]}})",
+         "/faults/calls/0/call: unknown host call \"ACAPI_Element_Gett\", or one that cannot be made to "
+         "fail"},
+        {"host call that checks no faults",
+         R"({"faults": {"calls": [{"call": "ACAPI_DisposeElemMemoHdls"}]}})",
+         "/faults/calls/0/call: unknown host call \"ACAPI_DisposeElemMemoHdls\"..."},
+        {"cancel check as a call",
+         R"({"faults": {"calls": [{"call": "ACAPI_ProcessWindow_IsProcessCanceled"}]}})",
+         "/faults/calls/0/call: the cancel check does not fail; give \"cancelAfter\" to make it report a "
+         "cancel"},
+        {"fault for an element and an index",
+         WithElements(
+             "[" + Wall + "]",
+             R"(, "faults": {"calls": [{"call": "ACAPI_Element_Get", "element": "W1", "index": 1}]})"),
+         "/faults/calls/0: give \"element\" or \"index\", not both"},
+        {"fault for a dangling element key",
+         WithElements("[" + Wall + "]",
+                      R"(, "faults": {"calls": [{"call": "ACAPI_Element_Get", "element": "W2"}]})"),
+         "/faults/calls/0/element: unknown element \"W2\""},
+        {"fault for a guid that is no element's",
+         WithElements("[" + Wall + "]",
+                      R"(, "faults": {"calls": [{"call": "ACAPI_Element_GetMemo", "element": ")" + guidA +
+                          R"("}]})"),
+         "/faults/calls/0/element: no element has the guid " + guidA},
+        {"element fault of a call without elements",
+         WithElements("[" + Wall + "]",
+                      R"(, "faults": {"calls": [{"call": "ACAPI_Attribute_Get", "element": "W1"}]})"),
+         "/faults/calls/0/element: ACAPI_Attribute_Get takes no element"},
+        {"index fault of a call without indexes",
+         R"({"faults": {"calls": [{"call": "ACAPI_Element_Get", "index": 2}]}})",
+         "/faults/calls/0/index: ACAPI_Element_Get takes no attribute or library-part index"},
+        {"index given as a fraction",
+         R"({"faults": {"calls": [{"call": "ACAPI_LibraryPart_Get", "index": 2.0}]}})",
+         "/faults/calls/0/index: expected an integer, found a number"},
+        {"fault that is success", R"({"faults": {"calls": [{"call": "ACAPI_Selection_Get", "error": 0}]}})",
+         "/faults/calls/0/error: 0 means success, not a fault"},
+        {"unknown error name",
+         R"({"faults": {"calls": [{"call": "ACAPI_Selection_Get", "error": "APIERR_BADD"}]}})",
+         "/faults/calls/0/error: unknown value \"APIERR_BADD\" (one of: APIERR_GENERAL, ..."},
+        {"same fault twice",
+         WithElements("[" + Wall + "]",
+                      R"(, "faults": {"calls": [{"call": "ACAPI_Element_Get", "element": "W1"},
+                                            {"call": "ACAPI_Element_Get", "element": "W1", "error": -2130313212}]})"),
+         "/faults/calls/1: the same fault is given twice (also at /faults/calls/0)"},
+        {"cancel after no check", R"({"faults": {"cancelAfter": 0}})",
+         "/faults/cancelAfter: must be at least 1 (the first cancel check is check 1)"},
+        {"cancel after a negative count", R"({"faults": {"cancelAfter": -3}})",
+         "/faults/cancelAfter: must be at least 1..."},
     };
 }
 
@@ -373,6 +434,89 @@ TEST(ProjectLoader, FileErrorsNameTheCause) {
         EXPECT_STREQ(error.what(), "cannot open the file: No such file or directory");
     }
     EXPECT_THROW(LoadProjectFile(std::filesystem::temp_directory_path().string()), ProjectFileError);
+}
+
+// ---- Faults of a project file ----
+
+class ProjectFaults : public testing::Test {
+  protected:
+    void SetUp() override { ResetHost(); }
+    void TearDown() override { ResetHost(); }
+
+    static GSErrCode ReadElement(size_t position) {
+        API_Element element;
+        element.header.guid = CurrentProject().elements.at(position).record.header.guid;
+        return ACAPI_Element_Get(&element);
+    }
+    static GSErrCode ReadLayer(API_AttributeIndex index) {
+        API_Attribute attribute;
+        attribute.header.typeID = API_LayerID;
+        attribute.header.index = index;
+        return ACAPI_Attribute_Get(&attribute);
+    }
+};
+
+TEST_F(ProjectFaults, TakeEffectWhenTheProjectIsSetBesideTheTestsOwn) {
+    Faults::FailCall("ACAPI_Selection_DeselectAll", APIERR_REFUSEDCMD);
+    const std::string walls =
+        "[" + Wall + R"(, {"type": "wall", "key": "W2", "layer": 2, "structure": "basic",
+                                                 "material": "Baksteen", "thickness": 0.1}])";
+    SetProject(LoadProjectText(WithElements(walls, R"(, "faults": {"calls": [
+        {"call": "ACAPI_Element_Get", "element": "W2", "error": "APIERR_BADELEMENT"},
+        {"call": "ACAPI_Attribute_Get", "index": 2},
+        {"call": "ACAPI_ProjectSetting_GetProjectNotes", "error": -2130313210}], "cancelAfter": 2})")));
+
+    EXPECT_EQ(ReadElement(0), NoError);
+    EXPECT_EQ(ReadElement(1), APIERR_BADELEMENT);
+    EXPECT_EQ(ReadLayer(1), NoError);
+    EXPECT_EQ(ReadLayer(2), APIERR_GENERAL);
+    API_ProjectNoteInfo notes{};
+    EXPECT_EQ(ACAPI_ProjectSetting_GetProjectNotes(&notes), APIERR_BADNAME);
+    EXPECT_EQ(ACAPI_Selection_DeselectAll(), APIERR_REFUSEDCMD);
+    EXPECT_FALSE(ACAPI_ProcessWindow_IsProcessCanceled());
+    EXPECT_TRUE(ACAPI_ProcessWindow_IsProcessCanceled());
+    EXPECT_TRUE(ACAPI_ProcessWindow_IsProcessCanceled());
+
+    // The host program ends a cancel this way; the failing calls stay.
+    Faults::NeverCancel();
+    EXPECT_FALSE(ACAPI_ProcessWindow_IsProcessCanceled());
+    EXPECT_EQ(ReadElement(1), APIERR_BADELEMENT);
+}
+
+// A call the loader accepts must be one the host checks, or a fault in a file would never fire; a call
+// the host checks but the loader refuses could not be made to fail from a file.
+TEST(ProjectFaultCalls, AreTheCallsThatConsultTheFaults) {
+    const std::regex definition(R"(^\S.*\b((?:ACAPI|IFCAPI)_\w+)\()");
+    const std::regex check(R"re(Faults::Check(Index)?\((?:"([^"]+)"|__func__))re");
+    std::map<std::string, bool> checked; // the call's name, and whether it looks at an index
+    std::vector<std::filesystem::path> sources = {SourceDir / "platform/src/os/Shell.cpp"};
+    for (const auto& entry : std::filesystem::directory_iterator(SourceDir / "platform/src/api"))
+        sources.push_back(entry.path());
+    for (const auto& source : sources) {
+        std::ifstream file(source);
+        std::string function;
+        for (std::string line; std::getline(file, line);) {
+            std::smatch match;
+            if (std::regex_search(line, match, definition))
+                function = match[1];
+            for (auto it = std::sregex_iterator(line.begin(), line.end(), check);
+                 it != std::sregex_iterator(); ++it)
+                checked[(*it)[2].matched ? (*it)[2].str() : function] |= (*it)[1].matched;
+        }
+    }
+    std::map<std::string, bool> named;
+    for (const FaultableCall& call : Faults::Calls())
+        EXPECT_TRUE(named.emplace(call.name, call.key == FaultKey::Index).second) << call.name << " twice";
+    for (const auto& [name, index] : checked) {
+        const auto found = named.find(name);
+        if (found == named.end())
+            ADD_FAILURE() << name << " consults the faults but is not in the table";
+        else
+            EXPECT_EQ(found->second, index)
+                << name << (index ? " looks" : " does not look") << " at an index";
+    }
+    for (const auto& [name, index] : named)
+        EXPECT_EQ(checked.count(name), 1u) << name << " never consults the faults";
 }
 
 } // namespace

@@ -5,9 +5,32 @@
 #include "API/Types.hpp"
 
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace hostplatform {
+
+// One fault as a project hands it to the host: the call fails for every argument, or only for one guid
+// or for one index (at most one of the two is set).
+struct InjectedFault {
+    std::string call;
+    std::optional<API_Guid> guid;
+    std::optional<Int32> index;
+    GSErrCode error = APIERR_GENERAL;
+};
+
+// What a fault of one call can single out besides failing for every argument.
+enum class FaultKey {
+    None,        // nothing: the call has no guid or index to look at
+    ElementGuid, // an element's guid
+    OtherGuid,   // a guid that is never an element's (classification, property definition)
+    Index,       // an attribute or library-part index
+};
+struct FaultableCall {
+    std::string_view name;
+    FaultKey key;
+};
 
 class Faults {
 public:
@@ -20,7 +43,14 @@ public:
     // ACAPI_ProcessWindow_IsProcessCanceled answers true from its k-th call on (1 = the first call;
     // smaller numbers count as 1), counted from this call.
     static void CancelAfter(Int32 checks);
+    // The process window no longer reports a cancel; the failing calls stay.
+    static void NeverCancel();
+    static void Inject(const InjectedFault& fault);
     static void Clear();
+
+    // Every host call that consults the faults, by the name the functions above take, in no set order.
+    // ACAPI_ProcessWindow_IsProcessCanceled is not among them: CancelAfter drives it.
+    static std::span<const FaultableCall> Calls();
 
     // Used by the stand-in's calls: the error to return, if any.
     static std::optional<GSErrCode> Check(const char* call);

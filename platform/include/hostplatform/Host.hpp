@@ -12,6 +12,7 @@
 namespace hostplatform {
 
 Project& CurrentProject();
+// Installs the project and injects its faults and cancel count; faults set before stay.
 void SetProject(Project project);
 // A fresh host: an empty project, no faults, alerts, registrations, resources or process window.
 // The process observer and the alert printing switch stay as they are.
@@ -40,6 +41,7 @@ struct ProcessWindowState {
     Int32 lastMax = 0;      // maximum of the latest phase call
     Int32 phaseCalls = 0;   // phase calls since the window opened
     Int32 cancelChecks = 0; // cancel checks since the window opened
+    bool canceled = false;  // a cancel check since the window opened answered true
     Int32 opened = 0;       // windows opened since the reset
     Int32 closed = 0;       // windows closed since the reset
 };

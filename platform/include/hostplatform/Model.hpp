@@ -3,9 +3,11 @@
 #pragma once
 
 #include "ACAPinc.hpp"
+#include "hostplatform/Faults.hpp"
 
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -121,6 +123,10 @@ struct Project {
     std::vector<std::array<GS::UniString, 3>> autotexts; // first, key, value
 
     std::vector<API_Neig> selection;
+
+    // Host faults that SetProject injects, on top of any a test set before.
+    std::vector<InjectedFault> faults;
+    std::optional<Int32> cancelAfter; // see Faults::CancelAfter
 
     Element* FindElement(const API_Guid& guid);
     const Element* FindElement(const API_Guid& guid) const;

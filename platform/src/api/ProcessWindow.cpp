@@ -37,8 +37,10 @@ GSErrCode ACAPI_ProcessWindow_SetNextProcessPhase(const GS::UniString* subtitle,
 }
 
 bool ACAPI_ProcessWindow_IsProcessCanceled() {
-    ++State().processWindow.cancelChecks;
+    hostplatform::ProcessWindowState& window = State().processWindow;
+    ++window.cancelChecks;
     const bool canceled = Faults::NextCancelCheck();
+    window.canceled = window.canceled || canceled;
     NotifyProcessObserver();
     return canceled;
 }
