@@ -8,7 +8,7 @@
 #include "GS.hpp"
 
 class ArticleGroup {
-public:
+  public:
     short number = 0;
     GS::Array<Article> articleList;
     GS::UniString code;

@@ -29,7 +29,7 @@ extern GS::Array<API_ElemTypeID> m_vElementtypeTypes;
 extern GS::Array<API_Guid> vAllElementGuids;
 
 class Articles {
-public:
+  public:
     Articles();
 
     // The result of the last take-off: index = group number; group 0 ("Onbekend") holds report lines.
@@ -89,7 +89,8 @@ public:
     static short GetClassificationIndex(GS::UniString code, GS::UniString& message);
     static void GetArticleGroupsStartingWith(GS::UniString prefix, GS::Array<short>& indices);
     static bool CompliesToType2Expression(const Article& article);
-    static bool CompliesToClassification(Article& article, const GS::Array<ClassificationCondition>& conditions,
+    static bool CompliesToClassification(Article& article,
+                                         const GS::Array<ClassificationCondition>& conditions,
                                          bool mustContainX);
     static void SetType2Properties(Article& article, bool millimetres);
     static void GetArticlesFromQELM_Properties(API_Element& element, GS::Array<Article>& articles);
@@ -106,9 +107,12 @@ public:
                                                        GS::UniString layerName);
     static GS::UniString GetArticlesFromWallComplexProfiles(API_Element element, GS::Array<Article>& articles,
                                                             GS::UniString layerName);
-    static GS::UniString GetArticlesFromSlab(API_Element element, bool skeleton, GS::Array<Article>& articles);
-    static GS::UniString GetArticlesFromRoof(API_Element element, bool skeleton, GS::Array<Article>& articles);
-    static GS::UniString GetArticlesFromShell(API_Element element, bool skeleton, GS::Array<Article>& articles);
+    static GS::UniString GetArticlesFromSlab(API_Element element, bool skeleton,
+                                             GS::Array<Article>& articles);
+    static GS::UniString GetArticlesFromRoof(API_Element element, bool skeleton,
+                                             GS::Array<Article>& articles);
+    static GS::UniString GetArticlesFromShell(API_Element element, bool skeleton,
+                                              GS::Array<Article>& articles);
     static GS::UniString GetArticlesFromSlabBasic(API_Element element, GS::Array<Article>& articles);
     static GS::UniString GetArticlesFromRoofBasic(API_Element element, GS::Array<Article>& articles);
     static GS::UniString GetArticlesFromShellBasic(API_Element element, GS::Array<Article>& articles);
@@ -120,7 +124,8 @@ public:
     static GS::UniString GetArticlesFromBeamBasic(API_Element element, GS::Array<Article>& articles);
     static GS::UniString GetArticlesFromColumnBasic(API_Element element, GS::Array<Article>& articles);
     static GS::UniString GetArticlesFromBeamComplexProfile(API_Element element, GS::Array<Article>& articles);
-    static GS::UniString GetArticlesFromColumnComplexProfile(API_Element element, GS::Array<Article>& articles);
+    static GS::UniString GetArticlesFromColumnComplexProfile(API_Element element,
+                                                             GS::Array<Article>& articles);
     static GS::UniString GetArticlesFromOpening(API_Element element, GS::Array<Article>& articles);
     static void GetWallClassification(GS::Array<Article>& articles, GS::UniString layerName, walltype type,
                                       double thickness, API_AttributeIndex material, short skinIndex);

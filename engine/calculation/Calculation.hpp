@@ -7,7 +7,7 @@
 #include "ACAPinc.hpp"
 
 class Calculation {
-public:
+  public:
     static API_ElementQuantity quantity;
     static GS::Array<API_CompositeQuantity> composites;
     static GS::Array<API_ElemPartQuantity> elemPartQuantities;

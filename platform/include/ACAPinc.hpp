@@ -21,7 +21,8 @@ GS::UniString APIGuidToString(const API_Guid& guid);
 
 // ---- Elements ----
 GSErrCode ACAPI_Element_GetElemList(const API_ElemType& type, GS::Array<API_Guid>* elemList,
-                                    GSFlags filterBits = 0, const API_Guid& renovationFilterGuid = APINULLGuid);
+                                    GSFlags filterBits = 0,
+                                    const API_Guid& renovationFilterGuid = APINULLGuid);
 GSErrCode ACAPI_Element_Get(API_Element* element, UInt64 mask = 0);
 GSErrCode ACAPI_Element_GetHeader(API_Elem_Head* elementHead, UInt64 mask = 0);
 GSErrCode ACAPI_Element_GetMemo(const API_Guid& guid, API_ElementMemo* memo, UInt64 mask = APIMemoMask_All);
@@ -37,7 +38,8 @@ GSErrCode ACAPI_Element_NeigIDToElemType(API_NeigID neigID, API_ElemTypeID& type
 // ---- Properties ----
 GSErrCode ACAPI_Element_GetPropertyDefinitions(const API_Guid& elemGuid, API_PropertyDefinitionFilter filter,
                                                GS::Array<API_PropertyDefinition>& definitions);
-bool ACAPI_Element_IsPropertyDefinitionVisible(const API_Guid& elemGuid, const API_Guid& propertyDefinitionGuid);
+bool ACAPI_Element_IsPropertyDefinitionVisible(const API_Guid& elemGuid,
+                                               const API_Guid& propertyDefinitionGuid);
 GSErrCode ACAPI_Element_GetPropertyValuesByGuid(const API_Guid& elemGuid,
                                                 const GS::Array<API_Guid>& propertyDefinitions,
                                                 GS::Array<API_Property>& properties);
@@ -54,7 +56,8 @@ GSErrCode ACAPI_Classification_GetClassificationItem(API_ClassificationItem& ite
 // Pairs (system guid, item guid).
 GSErrCode ACAPI_Element_GetClassificationItems(const API_Guid& elemGuid,
                                                GS::Array<GS::Pair<API_Guid, API_Guid>>& systemItemPairs);
-bool ACAPI_Element_IsClassificationItemVisible(const API_Guid& elemGuid, const API_Guid& classificationItemGuid);
+bool ACAPI_Element_IsClassificationItemVisible(const API_Guid& elemGuid,
+                                               const API_Guid& classificationItemGuid);
 GSErrCode ACAPI_Attribute_GetClassificationItems(const API_Attr_Head& attrHead,
                                                  GS::Array<GS::Pair<API_Guid, API_Guid>>& systemItemPairs);
 bool ACAPI_Attribute_IsClassificationItemVisible(const API_Attr_Head& attrHead,
@@ -62,7 +65,8 @@ bool ACAPI_Attribute_IsClassificationItemVisible(const API_Attr_Head& attrHead,
 
 // ---- Attributes and library parts ----
 GSErrCode ACAPI_Attribute_Get(API_Attribute* attribute);
-GSErrCode ACAPI_Attribute_GetDefExt(API_AttrTypeID typeID, API_AttributeIndex index, API_AttributeDefExt* defs);
+GSErrCode ACAPI_Attribute_GetDefExt(API_AttrTypeID typeID, API_AttributeIndex index,
+                                    API_AttributeDefExt* defs);
 GSErrCode ACAPI_DisposeAttrDefsHdlsExt(API_AttributeDefExt* defs);
 GSErrCode ACAPI_LibraryPart_Get(API_LibPart* libPart);
 
@@ -73,14 +77,16 @@ GSErrCode ACAPI_ProjectSetting_GetProjectNotes(API_ProjectNoteInfo* projectNotes
 GSErrCode ACAPI_AutoText_GetAutoTexts(GS::Array<GS::Array<GS::UniString>>* autotexts, API_AutotextType type);
 
 // ---- Selection and view ----
-GSErrCode ACAPI_Selection_Get(API_SelectionInfo* selectionInfo, GS::Array<API_Neig>* selNeigs, bool onlyEditable,
-                              bool ignorePartialSelection = true, API_SelRelativePosID relativePosToMarquee = API_Inside);
+GSErrCode ACAPI_Selection_Get(API_SelectionInfo* selectionInfo, GS::Array<API_Neig>* selNeigs,
+                              bool onlyEditable, bool ignorePartialSelection = true,
+                              API_SelRelativePosID relativePosToMarquee = API_Inside);
 GSErrCode ACAPI_Selection_Select(const GS::Array<API_Neig>& selNeigs, bool add);
 GSErrCode ACAPI_Selection_DeselectAll();
 GSErrCode ACAPI_View_ZoomToElements(const GS::Array<API_Guid>& elements);
 
 // ---- Process window ----
-GSErrCode ACAPI_ProcessWindow_InitProcessWindow(const GS::UniString* title = nullptr, Int32* nPhase = nullptr);
+GSErrCode ACAPI_ProcessWindow_InitProcessWindow(const GS::UniString* title = nullptr,
+                                                Int32* nPhase = nullptr);
 GSErrCode ACAPI_ProcessWindow_SetNextProcessPhase(const GS::UniString* subtitle, Int32* maxval,
                                                   bool* showPercent = nullptr);
 bool ACAPI_ProcessWindow_IsProcessCanceled();
@@ -92,7 +98,8 @@ bool ACAPI_Resource_GetLocStr(GS::UniString* str, short resID, short index, GSRe
 GSErrCode ACAPI_MenuItem_RegisterMenu(short menuStrResID, short promptStrResID, APIMenuCodeID menuPosCode,
                                       GSFlags menuFlags);
 GSErrCode ACAPI_MenuItem_InstallMenuHandler(short menuStrResID, APIMenuCommandProc* handlerProc);
-GSErrCode ACAPI_ProjectOperation_CatchProjectEvent(GSFlags eventTypes, APIProjectEventHandlerProc* handlerProc);
+GSErrCode ACAPI_ProjectOperation_CatchProjectEvent(GSFlags eventTypes,
+                                                   APIProjectEventHandlerProc* handlerProc);
 GSErrCode ACAPI_RegisterModelessWindow(Int32 referenceID, APIPaletteControlCallBackProc* callBackProc,
                                        GSFlags controlFlags, const API_Guid& paletteGuid = APINULLGuid);
 GSErrCode ACAPI_UnregisterModelessWindow(Int32 referenceID);

@@ -18,7 +18,7 @@ struct Error {
 
 // A value or an error. Unwrap of an error (or UnwrapErr of a value) throws std::logic_error.
 template <class T> class Result {
-public:
+  public:
     Result(T value) : content_(std::move(value)) {}     // NOLINT: a value converts to its result
     Result(Error error) : content_(std::move(error)) {} // NOLINT: an error converts to its result
 
@@ -41,7 +41,7 @@ public:
         return std::get<Error>(content_);
     }
 
-private:
+  private:
     std::variant<T, Error> content_;
 };
 
@@ -51,10 +51,10 @@ class ObjectAccessor;
 
 // The IFC object of an element; made only by an accessor.
 class ObjectID {
-public:
+  public:
     const API_Guid& ElementGuid() const { return element_; }
 
-private:
+  private:
     friend class v1::ObjectAccessor;
     explicit ObjectID(const API_Guid& element) : element_(element) {}
     API_Guid element_;
@@ -63,7 +63,7 @@ private:
 namespace v1 {
 
 class ObjectAccessor {
-public:
+  public:
     static Result<ObjectAccessor> GetObjectAccessor(API_Token token);
 
     // An error when the element is not in the project.
@@ -71,7 +71,7 @@ public:
     // The element's own IFC GlobalId, else the 22-character IFC compression of its guid.
     Result<GS::UniString> GetGlobalId(const ObjectID& id) const;
 
-private:
+  private:
     ObjectAccessor() = default;
 };
 

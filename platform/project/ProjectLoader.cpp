@@ -40,7 +40,7 @@ constexpr NoteField NoteFields[] = {
 };
 
 constexpr Word<API_LibTypeID> LibTypes[] = {
-    {"window", APILib_WindowID}, {"door", APILib_DoorID}, {"object", APILib_ObjectID},
+    {"window", APILib_WindowID}, {"door", APILib_DoorID},    {"object", APILib_ObjectID},
     {"lamp", APILib_LampID},     {"special", APILib_SpecID},
 };
 constexpr Word<API_PropertyDefinitionType> DefinitionKinds[] = {

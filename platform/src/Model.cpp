@@ -51,8 +51,8 @@ void Project::MakeCollisionsMutual() {
         const API_Guid& guid = element.record.header.guid;
         for (const API_Guid& other : element.collisions) {
             Element* partner = FindElement(other);
-            if (partner != nullptr &&
-                std::find(partner->collisions.begin(), partner->collisions.end(), guid) == partner->collisions.end())
+            if (partner != nullptr && std::find(partner->collisions.begin(), partner->collisions.end(),
+                                                guid) == partner->collisions.end())
                 partner->collisions.push_back(guid);
         }
     }

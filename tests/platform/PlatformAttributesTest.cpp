@@ -13,7 +13,7 @@ using namespace hostplatform;
 namespace {
 
 class PlatformAttributes : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetHost(); }
     void TearDown() override { ResetHost(); }
     ProjectBuilder b;

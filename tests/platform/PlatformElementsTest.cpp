@@ -15,7 +15,7 @@ using namespace hostplatform;
 namespace {
 
 class PlatformElements : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetHost(); }
     void TearDown() override { ResetHost(); }
     ProjectBuilder b;

@@ -12,7 +12,7 @@ using namespace hostplatform;
 namespace {
 
 class PlatformIfc : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetHost(); }
     void TearDown() override { ResetHost(); }
 

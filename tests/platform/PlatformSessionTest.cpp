@@ -14,7 +14,7 @@ using namespace hostplatform;
 namespace {
 
 class PlatformSession : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetHost(); }
     void TearDown() override {
         SetProcessObserver(nullptr);

@@ -33,8 +33,7 @@ inline std::string GeneratedLocaleFolder() {
 
 // Runs load with LOCPATH pointing at a generated locale when one is needed; LOCPATH is only read
 // while a locale is loaded.
-template <typename Load>
-auto WithDutchLocalePath(Load load) {
+template <typename Load> auto WithDutchLocalePath(Load load) {
     const std::string dir = GeneratedLocaleFolder();
     if (!dir.empty())
         setenv("LOCPATH", dir.c_str(), 1);

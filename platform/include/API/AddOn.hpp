@@ -22,7 +22,12 @@ struct API_EnvirParams {
 };
 
 using API_AddonType = Int32;
-enum : API_AddonType { APIAddon_DontRegister = 0, APIAddon_Normal = 1, APIAddon_Preload = 2, APIAddon_Unknown = 3 };
+enum : API_AddonType {
+    APIAddon_DontRegister = 0,
+    APIAddon_Normal = 1,
+    APIAddon_Preload = 2,
+    APIAddon_Unknown = 3
+};
 
 using APIMenuCodeID = Int32;
 enum : APIMenuCodeID { MenuCode_UserDef = 0, MenuCode_Tools = 1, MenuCode_Extras = 2 };
@@ -64,7 +69,8 @@ enum : API_PaletteMessageID {
     APIPalMsg_OpenPalette = 5,
     APIPalMsg_IsPaletteVisible = 6
 };
-using APIPaletteControlCallBackProc = GSErrCode(Int32 referenceID, API_PaletteMessageID messageID, Int64 param);
+using APIPaletteControlCallBackProc = GSErrCode(Int32 referenceID, API_PaletteMessageID messageID,
+                                                Int64 param);
 constexpr GSFlags API_PalEnabled_FloorPlan = 1;
 constexpr GSFlags API_PalEnabled_Section = 2;
 constexpr GSFlags API_PalEnabled_3D = 4;

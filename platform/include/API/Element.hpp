@@ -82,7 +82,11 @@ using API_LampType = API_ObjectType;
 
 // Openings: how the opening's extrusion sits in its owner wall or slab.
 using API_OpeningLimitType = Int32;
-enum : API_OpeningLimitType { APIOpeningLimit_Infinite = 0, APIOpeningLimit_Finite = 1, APIOpeningLimit_HalfInfinite = 2 };
+enum : API_OpeningLimitType {
+    APIOpeningLimit_Infinite = 0,
+    APIOpeningLimit_Finite = 1,
+    APIOpeningLimit_HalfInfinite = 2
+};
 using API_OpeningDirection = Int32;
 enum : API_OpeningDirection { APIOpeningDirection_Vertical = 0, APIOpeningDirection_Horizontal = 1 };
 using API_OpeningBasePolygonType = Int32;
@@ -135,7 +139,13 @@ static_assert(std::is_trivially_copyable_v<API_Element>);
 
 // Library-part parameters: fixed-size records in a handle; count = handle size / record size.
 using API_AddParID = Int32;
-enum : API_AddParID { APIParT_Integer = 1, APIParT_Length = 2, APIParT_RealNum = 3, APIParT_Boolean = 4, APIParT_CString = 5 };
+enum : API_AddParID {
+    APIParT_Integer = 1,
+    APIParT_Length = 2,
+    APIParT_RealNum = 3,
+    APIParT_Boolean = 4,
+    APIParT_CString = 5
+};
 struct API_AddParType {
     char name[32];
     API_AddParID typeID;

@@ -4,7 +4,14 @@
 #include "API/Types.hpp"
 
 using API_LibTypeID = Int32;
-enum : API_LibTypeID { APILib_Unknown = 0, APILib_SpecID = 1, APILib_WindowID = 2, APILib_DoorID = 3, APILib_ObjectID = 4, APILib_LampID = 5 };
+enum : API_LibTypeID {
+    APILib_Unknown = 0,
+    APILib_SpecID = 1,
+    APILib_WindowID = 2,
+    APILib_DoorID = 3,
+    APILib_ObjectID = 4,
+    APILib_LampID = 5
+};
 
 struct API_LibPart {
     API_LibTypeID typeID;
@@ -44,4 +51,9 @@ struct API_ProjectNoteInfo {
 };
 
 using API_AutotextType = Int32;
-enum : API_AutotextType { APIAutoText_Fixed = 1, APIAutoText_Custom = 2, APIAutoText_Other = 4, APIAutoText_All = 7 };
+enum : API_AutotextType {
+    APIAutoText_Fixed = 1,
+    APIAutoText_Custom = 2,
+    APIAutoText_Other = 4,
+    APIAutoText_All = 7
+};

@@ -32,7 +32,11 @@ struct API_ListVariant {
 };
 
 using API_VariantStatus = Int32;
-enum : API_VariantStatus { API_VariantStatusNull = 0, API_VariantStatusUserUndefined = 1, API_VariantStatusNormal = 2 };
+enum : API_VariantStatus {
+    API_VariantStatusNull = 0,
+    API_VariantStatusUserUndefined = 1,
+    API_VariantStatusNormal = 2
+};
 
 struct API_PropertyValue {
     API_VariantStatus variantStatus = API_VariantStatusNormal;
@@ -50,7 +54,10 @@ enum : API_PropertyCollectionType {
 };
 
 using API_PropertyDefinitionType = Int32;
-enum : API_PropertyDefinitionType { API_PropertyCustomDefinitionType = 0, API_PropertyStaticBuiltInDefinitionType = 1 };
+enum : API_PropertyDefinitionType {
+    API_PropertyCustomDefinitionType = 0,
+    API_PropertyStaticBuiltInDefinitionType = 1
+};
 
 using API_PropertyDefinitionFilter = Int32;
 enum : API_PropertyDefinitionFilter {
@@ -71,7 +78,11 @@ struct API_PropertyDefinition {
 };
 
 using API_PropertyValueStatus = Int32;
-enum : API_PropertyValueStatus { API_Property_NotAvailable = 0, API_Property_HasValue = 1, API_Property_NotEvaluated = 2 };
+enum : API_PropertyValueStatus {
+    API_Property_NotAvailable = 0,
+    API_Property_HasValue = 1,
+    API_Property_NotEvaluated = 2
+};
 
 struct API_Property {
     API_PropertyDefinition definition;

@@ -9,7 +9,9 @@ using API_NeigID = Int32;
 enum : API_NeigID { APINeig_None = 0 };
 constexpr API_NeigID APINeig_FirstElem = 1000;
 // The selection kind of an element type number as the stand-in host numbers them.
-constexpr API_NeigID APINeigOfElemType(API_ElemTypeID t) { return APINeig_FirstElem + t; }
+constexpr API_NeigID APINeigOfElemType(API_ElemTypeID t) {
+    return APINeig_FirstElem + t;
+}
 
 struct API_Neig {
     API_NeigID neigID = APINeig_None;

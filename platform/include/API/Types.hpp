@@ -15,16 +15,19 @@ struct API_Guid {
     UInt8 clock_seq_low = 0;
     UInt8 node[6] = {0, 0, 0, 0, 0, 0};
 
-    friend bool operator==(const API_Guid& a, const API_Guid& b) { return std::memcmp(&a, &b, sizeof(API_Guid)) == 0; }
+    friend bool operator==(const API_Guid& a, const API_Guid& b) {
+        return std::memcmp(&a, &b, sizeof(API_Guid)) == 0;
+    }
     friend bool operator!=(const API_Guid& a, const API_Guid& b) { return !(a == b); }
-    friend bool operator<(const API_Guid& a, const API_Guid& b) { return std::memcmp(&a, &b, sizeof(API_Guid)) < 0; }
+    friend bool operator<(const API_Guid& a, const API_Guid& b) {
+        return std::memcmp(&a, &b, sizeof(API_Guid)) < 0;
+    }
 };
 static_assert(sizeof(API_Guid) == 16);
 
 inline constexpr API_Guid APINULLGuid{};
 
-template <>
-struct std::hash<API_Guid> {
+template <> struct std::hash<API_Guid> {
     size_t operator()(const API_Guid& g) const noexcept {
         UInt64 a, b;
         std::memcpy(&a, &g, 8);
@@ -126,7 +129,11 @@ using API_AttributeIndex = Int32;
 
 // Model-element structure kinds of walls, slabs, roofs, shells and segments.
 using API_ModelElemStructureType = Int32;
-enum : API_ModelElemStructureType { API_BasicStructure = 0, API_CompositeStructure = 1, API_ProfileStructure = 2 };
+enum : API_ModelElemStructureType {
+    API_BasicStructure = 0,
+    API_CompositeStructure = 1,
+    API_ProfileStructure = 2
+};
 
 // Error codes: 0 is success; every failure of the stand-in is one of these.
 enum : GSErrCode {

@@ -33,7 +33,7 @@ struct FaultableCall {
 };
 
 class Faults {
-public:
+  public:
     // The named call (e.g. "ACAPI_Element_Get") fails for every argument.
     static void FailCall(const std::string& call, GSErrCode error = APIERR_GENERAL);
     // The named call fails only for this element, property-definition, classification or item guid.

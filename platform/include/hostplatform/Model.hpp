@@ -140,7 +140,7 @@ struct Project {
     // Makes every collision mutual: an element collides with each element that lists it.
     void MakeCollisionsMutual();
 
-private:
+  private:
     mutable std::unordered_map<API_ElemTypeID, std::vector<API_Guid>> typeIndex_;
     mutable size_t indexedElements_ = 0;
     mutable std::unordered_map<API_Guid, size_t> definitionIndex_;

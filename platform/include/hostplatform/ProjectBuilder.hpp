@@ -22,7 +22,7 @@ class ProjectBuilder;
 
 // One element under construction. Valid while its builder lives.
 class ElementRef {
-public:
+  public:
     ElementRef(ProjectBuilder& builder, size_t index) : builder_(&builder), index_(index) {}
 
     API_Guid guid() const;
@@ -34,7 +34,7 @@ public:
     ElementRef& NoMemo();                           // the header says the element has no memo
     ElementRef& Layer(API_AttributeIndex layer);
     ElementRef& Story(short floorInd);
-    ElementRef& LibPart(Int32 libInd); // windows, doors, skylights, objects, lamps
+    ElementRef& LibPart(Int32 libInd);        // windows, doors, skylights, objects, lamps
     ElementRef& Owner(const API_Guid& owner); // windows, doors, skylights, openings
 
     ElementRef& WallBasic(API_AttributeIndex material, double thicknessStart, double thicknessEnd);
@@ -45,7 +45,8 @@ public:
     ElementRef& PlateComposite(API_AttributeIndex composite, double thickness);
     ElementRef& PlateProfile();
     // Beams and columns: one segment each call.
-    ElementRef& Segment(API_ModelElemStructureType structure, API_AttributeIndex material, bool round = false);
+    ElementRef& Segment(API_ModelElemStructureType structure, API_AttributeIndex material,
+                        bool round = false);
     ElementRef& Opening(API_OpeningLimitType limit, API_OpeningDirection direction,
                         API_OpeningBasePolygonType polygon, double width = 0.0, double height = 0.0);
     ElementRef& Zone(const GS::UniString& name, const GS::UniString& number);
@@ -73,13 +74,13 @@ public:
     ElementRef& CollidesWith(const API_Guid& other);
     ElementRef& IfcGlobalId(const GS::UniString& globalId);
 
-private:
+  private:
     ProjectBuilder* builder_;
     size_t index_;
 };
 
 class ProjectBuilder {
-public:
+  public:
     ProjectBuilder();
 
     API_Guid NewGuid();
@@ -118,7 +119,7 @@ public:
     // Makes the built project the host's current project (the builder keeps a copy to go on with).
     void Install() const;
 
-private:
+  private:
     Project project_;
     UInt64 nextGuid_ = 1;
 };

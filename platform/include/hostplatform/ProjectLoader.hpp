@@ -12,7 +12,7 @@ namespace hostplatform {
 
 // A project file that cannot be loaded; what() names the place as a JSON pointer and says what is wrong.
 class ProjectFileError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
