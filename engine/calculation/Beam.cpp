@@ -20,10 +20,9 @@ constexpr UnitChoice kChoices[] = {
     {"m2 - onderkant", ChoiceField::Surface, "m2", QuantityValue<kBottom>},
     {"m2 - bovenkant", ChoiceField::Surface, "m2", QuantityValue<kTop>},
     {"m3 - volume", ChoiceField::Volume, "m3", QuantityValue<kVolume>},
-    {"st - stuks", ChoiceField::Pieces, "st", Constant<1>},
-    {"kg - property gewicht materiaal", ChoiceField::Weight, "kg", UserProperty<"Gewicht materiaal">,
-     SpecificWeightText},
-    {"ton - property grondverzet", ChoiceField::Weight, "ton", UserProperty<"Grondverzet">},
+    PiecesChoice,
+    WeightChoiceWithSpecificWeight,
+    TonChoice,
 };
 
 constexpr const char* kBottomSurfaceCodes[] = {"23.11.", "23.21."};

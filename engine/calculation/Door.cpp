@@ -45,7 +45,7 @@ constexpr UnitChoice kChoices[] = {
      RevealAreaBelowSillWidth},
     {"m2 - uitbekleding dagkant - buiten", ChoiceField::Surface, "m2", OuterRevealArea},
     {"m2 - uitbekleding dagkant - binnen", ChoiceField::Surface, "m2", InnerRevealArea},
-    {"st - stuks", ChoiceField::Pieces, "st", Constant<1>},
+    PiecesChoice,
 };
 
 constexpr const char* kInnerLiningNames[] = {"QELM binnenschilderwerken",

@@ -7,7 +7,7 @@ using namespace calc;
 namespace {
 
 constexpr UnitChoice kChoices[] = {
-    {"st - stuks", ChoiceField::Pieces, "st", Constant<1>},
+    PiecesChoice,
 };
 
 } // namespace

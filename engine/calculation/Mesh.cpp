@@ -14,9 +14,9 @@ constexpr UnitChoice kChoices[] = {
     {"m2 - bovenkant", ChoiceField::Surface, "m2", QuantityValue<kTop>},
     {"m2 - projectie oppervlakte", ChoiceField::Surface, "m2", QuantityValue<kProjectedArea>},
     {"m3 - volume", ChoiceField::Volume, "m3", QuantityValue<kVolume>},
-    {"kg - property gewicht materiaal", ChoiceField::Weight, "kg", UserProperty<"Gewicht materiaal">},
-    {"ton - property grondverzet", ChoiceField::Weight, "ton", UserProperty<"Grondverzet">},
-    {"st - stuks", ChoiceField::Pieces, "st", Constant<1>},
+    WeightChoice,
+    TonChoice,
+    PiecesChoice,
 };
 
 } // namespace

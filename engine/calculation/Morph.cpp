@@ -14,10 +14,9 @@ constexpr UnitChoice kChoices[] = {
     {"m - omtrek grondvlak", ChoiceField::Length, "m", QuantityValue<kBasePerimeter>},
     {"m2 - oppervlakte alle zijden", ChoiceField::Surface, "m2", QuantityValue<kSurface>},
     {"m3 - volume", ChoiceField::Volume, "m3", QuantityValue<kVolume>},
-    {"st - stuks", ChoiceField::Pieces, "st", Constant<1>},
-    {"kg - property gewicht materiaal", ChoiceField::Weight, "kg", UserProperty<"Gewicht materiaal">,
-     SpecificWeightText},
-    {"ton - property grondverzet", ChoiceField::Weight, "ton", UserProperty<"Grondverzet">},
+    PiecesChoice,
+    WeightChoiceWithSpecificWeight,
+    TonChoice,
 };
 
 } // namespace

@@ -8,7 +8,7 @@ namespace {
 
 constexpr UnitChoice kChoices[] = {
     {"m - lengte volgens referentielijn", ChoiceField::Length, "m", UserProperty<"Lengte reling">},
-    {"st - stuks", ChoiceField::Pieces, "st", Constant<1>},
+    PiecesChoice,
 };
 
 } // namespace

@@ -26,10 +26,9 @@ constexpr UnitChoice kChoices[] = {
      UserProperty<"Projectie oppervlakte dak of shell">},
     {"m2 - oppervlakte bovenkant dak of dakonderdeel", ChoiceField::Surface, "m2", SkinAreaOrTop},
     {"m3 - volume", ChoiceField::Volume, "m3", QuantityValue<kVolume>},
-    {"st - stuks", ChoiceField::Pieces, "st", Constant<1>},
-    {"kg - property gewicht materiaal", ChoiceField::Weight, "kg", UserProperty<"Gewicht materiaal">,
-     SpecificWeightText},
-    {"ton - property grondverzet", ChoiceField::Weight, "ton", UserProperty<"Grondverzet">},
+    PiecesChoice,
+    WeightChoiceWithSpecificWeight,
+    TonChoice,
 };
 
 // The roof coverings, in the order tested.

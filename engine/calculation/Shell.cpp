@@ -18,10 +18,9 @@ constexpr UnitChoice kChoices[] = {
     {"m2 - projectie oppervlakte", ChoiceField::Surface, "m2",
      UserProperty<"Projectie oppervlakte dak of shell">},
     {"m3 - volume", ChoiceField::Volume, "m3", QuantityValue<kVolume>},
-    {"st - stuks", ChoiceField::Pieces, "st", Constant<1>},
-    {"kg - property gewicht materiaal", ChoiceField::Weight, "kg", UserProperty<"Gewicht materiaal">,
-     SpecificWeightText},
-    {"ton - property grondverzet", ChoiceField::Weight, "ton", UserProperty<"Grondverzet">},
+    PiecesChoice,
+    WeightChoiceWithSpecificWeight,
+    TonChoice,
 };
 
 } // namespace

@@ -58,6 +58,17 @@ inline void SpecificWeightText(Article& article) {
     Calculation::GetSpecificWeightProperty(article);
 }
 
+// The three choices that recur in most classes and always behave alike.
+inline constexpr UnitChoice PiecesChoice{"st - stuks", ChoiceField::Pieces, "st", Constant<1>};
+inline constexpr UnitChoice WeightChoice{"kg - property gewicht materiaal", ChoiceField::Weight, "kg",
+                                         UserProperty<"Gewicht materiaal">};
+// The weight choice of the classes that also show the specific weight.
+inline constexpr UnitChoice WeightChoiceWithSpecificWeight{
+    "kg - property gewicht materiaal", ChoiceField::Weight, "kg", UserProperty<"Gewicht materiaal">,
+    SpecificWeightText};
+inline constexpr UnitChoice TonChoice{"ton - property grondverzet", ChoiceField::Weight, "ton",
+                                      UserProperty<"Grondverzet">};
+
 using Texts = std::span<const char* const>;
 
 // Article::Equals / Article::Starts / Article::propertynameMatches against any of the texts.
