@@ -1,7 +1,7 @@
 // The export run: one workbook from the article groups of the last take-off, saved and reported.
 #include "export/Excel.hpp"
 
-#include "export/Workbook.hpp"
+#include "export/xlsx/Workbook.hpp"
 
 #include "engine/host/TypeConv.hpp"
 

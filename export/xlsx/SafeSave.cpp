@@ -1,4 +1,4 @@
-#include "export/SafeSave.hpp"
+#include "export/xlsx/SafeSave.hpp"
 
 #include <unzip.h>
 

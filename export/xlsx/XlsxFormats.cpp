@@ -1,4 +1,4 @@
-#include "export/XlsxFormats.hpp"
+#include "export/xlsx/XlsxFormats.hpp"
 
 #include <xlsxwriter.h>
 
