@@ -49,7 +49,7 @@ void ResolveByLayer(Article& article, const GS::UniString& layerName) {
     article.message = NoDescriptionMessage;
     const GS::UniString thicknessEnd = "dikte " + article.thicknessCm + " cm";
     for (short index : indices) {
-        const ArticleGroup& group = Articles::allArticlesGroups[index];
+        const ArticleGroup& group = Articles::allArticlesGroups[static_cast<GS::UIndex>(index)];
         GS::UniString name = group.name;
         name.Trim();
         name.SetToLowerCase();

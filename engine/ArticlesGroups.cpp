@@ -39,7 +39,7 @@ std::unordered_map<GS::UniString, std::vector<GS::UIndex>> IndicesByCode() {
 bool GroupHas(short group, bool (ArticleGroup::*test)() const) {
     if (group < 1 || static_cast<GS::USize>(group) >= Articles::allArticlesGroups.GetSize())
         return false;
-    return (Articles::allArticlesGroups[group].*test)();
+    return (Articles::allArticlesGroups[static_cast<GS::UIndex>(group)].*test)();
 }
 
 } // namespace

@@ -193,7 +193,7 @@ void Articles::SetType2Properties(Article& article, bool millimetres) {
     const GS::UniString afterBlank = " " + thickness;
     const GS::UniString afterSlash = "/" + thickness;
     for (short index : indices) {
-        const ArticleGroup& group = allArticlesGroups[index];
+        const ArticleGroup& group = allArticlesGroups[static_cast<GS::UIndex>(index)];
         GS::UniString name = group.name;
         name.Trim();
         name.SetToLowerCase();

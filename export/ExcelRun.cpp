@@ -312,7 +312,7 @@ bool WriteSheet(const GS::Array<ArticleGroup>& groups, bool details, ExportType 
     for (Int32 index = 1; index < groupCount && !cancelled; ++index) {
         max = index;
         ACAPI_ProcessWindow_SetNextProcessPhase(&phase, &max);
-        net += WriteGroup(groups[index], type);
+        net += WriteGroup(groups[static_cast<GS::UIndex>(index)], type);
         cancelled = ACAPI_ProcessWindow_IsProcessCanceled();
     }
     if (!details)

@@ -95,9 +95,10 @@ bool ValidGroup(Int32 index) {
 const Article* ArticleOf(const RowRecord& record) {
     if (!ValidGroup(record.groupIndex) || record.articleIndex < 0)
         return nullptr;
-    const auto& list = Articles::allArticlesGroups[record.groupIndex].articleList;
-    return static_cast<GS::UIndex>(record.articleIndex) < list.GetSize() ? &list[record.articleIndex]
-                                                                         : nullptr;
+    const auto& list = Articles::allArticlesGroups[static_cast<GS::UIndex>(record.groupIndex)].articleList;
+    return static_cast<GS::UIndex>(record.articleIndex) < list.GetSize()
+               ? &list[static_cast<GS::UIndex>(record.articleIndex)]
+               : nullptr;
 }
 
 } // namespace
@@ -127,7 +128,7 @@ void DlgPresentData::ApplyTabFields(short list) {
                               field.truncation, field.separator, !field.disabled);
         DGListSetHeaderItemFlags(shDialogId, list, tab,
                                  static_cast<short>(field.justification + field.truncation), true);
-        DGListSetHeaderItemText(shDialogId, list, tab, columnCaptions[tab - 1]);
+        DGListSetHeaderItemText(shDialogId, list, tab, columnCaptions[static_cast<GS::UIndex>(tab - 1)]);
     }
 }
 
@@ -223,7 +224,7 @@ void DlgPresentData::LoadList(bool expandAll) {
     Articles::AddHigherLevelArticles();
     const Int32 groupCount = static_cast<Int32>(Articles::allArticlesGroups.GetSize());
     for (Int32 i = 0; i < groupCount; ++i) {
-        if (!Articles::allArticlesGroups[i].IsVisible())
+        if (!Articles::allArticlesGroups[static_cast<GS::UIndex>(i)].IsVisible())
             continue;
         if (i == 0)
             AddReportSubItems();
@@ -239,7 +240,7 @@ void DlgPresentData::LoadList(bool expandAll) {
 }
 
 void DlgPresentData::AddGroupRow(Int32 groupIndex, bool expandAll) {
-    ArticleGroup& group = Articles::allArticlesGroups[groupIndex];
+    ArticleGroup& group = Articles::allArticlesGroups[static_cast<GS::UIndex>(groupIndex)];
     group.isExpanded = expandAll;
     const short style = group.flags.IsEmpty() ? StyleGroupWithoutFlags : 0;
     if (!InsertRow(ListArticles, -1, RowRecord{groupIndex, -1}, style))
@@ -267,11 +268,11 @@ void DlgPresentData::AddGroupRow(Int32 groupIndex, bool expandAll) {
 }
 
 void DlgPresentData::AddArticleSubItems(short row, Int32 groupIndex) {
-    const ArticleGroup& group = Articles::allArticlesGroups[groupIndex];
+    const ArticleGroup& group = Articles::allArticlesGroups[static_cast<GS::UIndex>(groupIndex)];
     Int32 inserted = 0;
     const Int32 count = static_cast<Int32>(group.articleList.GetSize());
     for (Int32 index = 0; index < count; ++index) {
-        const Article& article = group.articleList[index];
+        const Article& article = group.articleList[static_cast<GS::UIndex>(index)];
         if (!article.CompliesToFilter())
             continue;
         const Int32 position = row + 1 + inserted;
@@ -307,7 +308,7 @@ void DlgPresentData::AddReportSubItems() {
     const GS::Array<Article>& reports = Articles::allArticlesGroups[0].articleList;
     const Int32 count = static_cast<Int32>(reports.GetSize());
     for (Int32 index = 0; index < count; ++index) {
-        const Article& article = reports[index];
+        const Article& article = reports[static_cast<GS::UIndex>(index)];
         if (!article.CompliesToFilter())
             continue;
         if (!InsertRow(ListReport, -1, RowRecord{0, index}, StyleArticle))
@@ -349,7 +350,7 @@ void DlgPresentData::HandleListClick(short list) {
     if (record == nullptr || record->articleIndex >= 0 || !ValidGroup(record->groupIndex))
         return;
     const Int32 groupIndex = record->groupIndex;
-    ArticleGroup& group = Articles::allArticlesGroups[groupIndex];
+    ArticleGroup& group = Articles::allArticlesGroups[static_cast<GS::UIndex>(groupIndex)];
     if (!group.HasItems())
         return;
     DGListDisableDraw(shDialogId, list);
@@ -390,9 +391,10 @@ void DlgPresentData::Select(short list) {
     if (const Article* article = ArticleOf(*record)) {
         guids.Push(article->guid);
     } else if (record->articleIndex < 0 && ValidGroup(record->groupIndex)) {
-        for (const Article& article : Articles::allArticlesGroups[record->groupIndex].articleList)
-            if (article.CompliesToFilter())
-                guids.Push(article.guid);
+        for (const Article& member :
+             Articles::allArticlesGroups[static_cast<GS::UIndex>(record->groupIndex)].articleList)
+            if (member.CompliesToFilter())
+                guids.Push(member.guid);
     }
     ACAPI_Selection_DeselectAll();
     Main::SelectElements(guids);
@@ -419,7 +421,7 @@ GS::UniString DlgPresentData::GetAllArticlesTooltip(short list, DGMessageData ms
         GS::UniString text = "'" + hovered->elementID + "' is geclassificeerd in:";
         const Int32 groupCount = static_cast<Int32>(Articles::allArticlesGroups.GetSize());
         for (Int32 i = 0; i < groupCount; ++i) {
-            const ArticleGroup& group = Articles::allArticlesGroups[i];
+            const ArticleGroup& group = Articles::allArticlesGroups[static_cast<GS::UIndex>(i)];
             for (const Article& article : group.articleList) {
                 if (article.guid != hovered->guid)
                     continue;
