@@ -133,6 +133,8 @@ void Articles::GetWallClassification(GS::Array<Article>& articles, GS::UniString
 void Articles::GetWallSkinClassification(Article& article, GS::UniString layerName) {
     if (article.materialId == LayerResolvedMaterialId) {
         ResolveByLayer(article, layerName);
+        // Type 2 is tried before and after type 3, so its branch appears twice.
+        // NOLINTNEXTLINE(bugprone-branch-clone)
     } else if (CompliesToType2Expression(article)) {
         article.qelmType = 2;
         SetType2Properties(article, false);

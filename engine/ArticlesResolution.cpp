@@ -171,11 +171,9 @@ bool Articles::CompliesToClassification(Article& article,
                                         bool mustContainX) {
     if (mustContainX && !article.code.Contains(u'x'))
         return false;
-    for (const ClassificationCondition& condition : conditions) {
-        if (condition.Complies(article.code))
-            return true;
-    }
-    return false;
+    return std::any_of(
+        conditions.begin(), conditions.end(),
+        [&article](const ClassificationCondition& condition) { return condition.Complies(article.code); });
 }
 
 void Articles::SetType2Properties(Article& article, bool millimetres) {

@@ -110,7 +110,7 @@ void DlgPresentData::SetTabData(short width, short justification, const GS::UniS
     if (shColumnIndex >= ColumnCapacity)
         return;
     TabField& field = tabFields[shColumnIndex];
-    field.begin = shColumnIndex == 0 ? 0 : tabFields[shColumnIndex - 1].end;
+    field.begin = shColumnIndex == 0 ? short{0} : tabFields[shColumnIndex - 1].end;
     field.end = static_cast<short>(field.begin + width);
     field.justification = justification;
     field.truncation = Truncate;
