@@ -74,13 +74,13 @@ constexpr const char* BadFileNameText = "U moet een geldige bestandsnaam opgeven
 constexpr const char* ExportFilterTexts[] = {"Samenvattende meetstaat", "Detailmeetstaat",
                                              "Bouwsoft meetstaat"};
 
-void Alert(const char* text) {
-    DGAlert(DG_ERROR, Title, text, "", "Ok", "", "");
-}
-
 } // namespace
 
 DlgPresentData::DlgPresentData() = default;
+
+void DlgPresentData::Alert(const GS::UniString& text) {
+    DGAlert(DG_ERROR, Title, text, "", "Ok", "", "");
+}
 
 void DlgPresentData::ShowModeless() {
     Initialize(ResourceId, DlgPresentData_CB, reinterpret_cast<Int64>(this));
