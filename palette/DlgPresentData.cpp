@@ -151,6 +151,8 @@ void DlgPresentData::OnInit() {
     shKey_Return = DGRegisterHotKey(shDialogId, 0, DG_KEY_RETURN);
     for (const short hidden : {ItemClose, ItemClearFilter, ItemRightEdge2, ItemRightEdge3})
         DGHideItem(shDialogId, hidden);
+    // The filter outlives the palette: show the one in force.
+    DGSetItemText(shDialogId, ItemFilter, Main::usFilterText);
     DGDisableItem(shDialogId, ItemExport);
     SetTabData_Articles();
     SetTabData_Report();
