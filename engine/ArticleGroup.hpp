@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/Article.hpp"
+#include "engine/GroupFlags.hpp"
 
 #include "GS.hpp"
 
@@ -14,7 +15,7 @@ class ArticleGroup {
     GS::UniString code;
     GS::UniString note;
     GS::UniString name;
-    GS::UniString flags; // "|word|word|" in lower case, or ""
+    GroupFlags flags;
     GS::UniString line1;
     GS::UniString line2;
     GS::UniString measurementUnit;
