@@ -4,6 +4,8 @@
 
 namespace {
 
+UInt64 generation = 0;
+
 // The group's unit from its flag words: the first rule with one of its words present wins.
 struct UnitRule {
     const char* unit;
@@ -43,6 +45,24 @@ Int64 CountMeasured(const GS::Array<Article>& articles, Int32 Article::*count) {
 }
 
 } // namespace
+
+UInt64 ArticleGroup::Generation() {
+    return generation;
+}
+
+ArticleGroup::ChangeMark::ChangeMark() noexcept {
+    ++generation;
+}
+ArticleGroup::ChangeMark::ChangeMark(const ChangeMark&) noexcept {
+    ++generation;
+}
+ArticleGroup::ChangeMark& ArticleGroup::ChangeMark::operator=(const ChangeMark&) noexcept {
+    ++generation;
+    return *this;
+}
+ArticleGroup::ChangeMark::~ChangeMark() {
+    ++generation;
+}
 
 bool ArticleGroup::HasFlag(const GS::UniString& word) const {
     return flags.Has(word);

@@ -57,4 +57,17 @@ class ArticleGroup {
     double GetTotalKw() const;
     Int64 GetTotalPieces() const;
     Int64 GetTotalRisers() const;
+
+    // Moves on whenever any group is made, copied, assigned or destroyed: an index over a list of
+    // groups that was built at one generation still describes that list while the generation stays.
+    static UInt64 Generation();
+
+  private:
+    struct ChangeMark {
+        ChangeMark() noexcept;
+        ChangeMark(const ChangeMark&) noexcept;
+        ChangeMark& operator=(const ChangeMark&) noexcept;
+        ~ChangeMark();
+    };
+    [[no_unique_address]] ChangeMark changeMark;
 };
