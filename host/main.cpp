@@ -38,19 +38,18 @@ std::vector<qelmhost::Command> CommandsOf(const qelmhost::Options& options) {
 // one process window only, and leaves the faults of the project file in place.
 void WatchProcessWindow(qelmhost::Session& session, qelmhost::ProgressBar& bar,
                         std::optional<qelmhost::HostCallReport>& calls) {
-    hostplatform::SetProcessObserver(
-        [&session, &bar, &calls](const hostplatform::ProcessWindowState& window) {
-            if (!window.open) {
-                bar.SetCancelled(window.canceled);
-                if (session.cancelAfter > 0) {
-                    hostplatform::Faults::NeverCancel();
-                    session.cancelAfter = 0;
-                }
+    hostplatform::SetProcessObserver([&](const hostplatform::ProcessWindowState& window) {
+        if (!window.open) {
+            bar.SetCancelled(window.canceled);
+            if (session.cancelAfter > 0) {
+                hostplatform::Faults::NeverCancel();
+                session.cancelAfter = 0;
             }
-            bar.Update(window);
-            if (calls)
-                calls->Update(window);
-        });
+        }
+        bar.Update(window);
+        if (calls)
+            calls->Update(window);
+    });
 }
 
 int Run(const qelmhost::Options& options, const std::vector<qelmhost::Command>& commands) {
