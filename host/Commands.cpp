@@ -5,6 +5,7 @@
 #include "hostplatform/Dialogs.hpp"
 #include "hostplatform/Faults.hpp"
 #include "hostplatform/Host.hpp"
+#include "hostplatform/HostCalls.hpp"
 
 #include <charconv>
 #include <filesystem>
@@ -102,10 +103,12 @@ std::string Select(Session& session, const Args& args) {
         neigs.Push(API_Neig(*guid));
         begin = end + 1;
     }
+    const hostplatform::HostCalls::Uncounted user; // the user's selection, not a call of the add-on
     return Done(ACAPI_Selection_Select(neigs, false) == NoError, "the host refused the selection");
 }
 
 std::string Deselect(Session&, const Args&) {
+    const hostplatform::HostCalls::Uncounted user;
     return Done(ACAPI_Selection_DeselectAll() == NoError, "the host refused to deselect");
 }
 
