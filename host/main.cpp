@@ -61,9 +61,19 @@ int Run(const qelmhost::Options& options, const std::vector<qelmhost::Command>& 
     addOn.Start(environment);
     std::cout << "add-on: " << environment.addOnInfo.name.ToUtf8() << " - "
               << environment.addOnInfo.description.ToUtf8() << "\n";
-    const int notDone = qelmhost::PlayScript(commands, session, std::cerr);
-    addOn.FreeData();
-    hostplatform::SetProcessObserver(nullptr);
+    // The add-on is unloaded the host's way whatever a command threw.
+    const auto unload = [&addOn] {
+        addOn.FreeData();
+        hostplatform::SetProcessObserver(nullptr);
+    };
+    int notDone = 0;
+    try {
+        notDone = qelmhost::PlayScript(commands, session, std::cerr);
+    } catch (...) {
+        unload();
+        throw;
+    }
+    unload();
     return notDone == 0 ? 0 : ExitNotDone;
 }
 
@@ -75,7 +85,7 @@ int main(int argc, char** argv) {
     try {
         options = qelmhost::ParseOptions(argc, argv);
         if (options.help) {
-            std::cout << qelmhost::UsageText();
+            std::cout << qelmhost::UsageText() << qelmhost::CommandList();
             return 0;
         }
         commands = CommandsOf(options);
