@@ -10,6 +10,7 @@
 #include "hostplatform/Host.hpp"
 #include "hostplatform/ProjectLoader.hpp"
 
+#include <clocale>
 #include <filesystem>
 #include <iostream>
 #include <unistd.h>
@@ -80,6 +81,8 @@ int Run(const qelmhost::Options& options, const std::vector<qelmhost::Command>& 
 } // namespace
 
 int main(int argc, char** argv) {
+    // The add-on runs under the user's locale, as it does inside a desktop application.
+    std::setlocale(LC_ALL, "");
     qelmhost::Options options;
     std::vector<qelmhost::Command> commands;
     try {
