@@ -11,6 +11,7 @@
 #include "hostplatform/Host.hpp"
 #include "hostplatform/ProjectLoader.hpp"
 
+#include <clocale>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -69,23 +70,35 @@ int Run(const qelmhost::Options& options, const std::vector<qelmhost::Command>& 
     addOn.Start(environment);
     std::cout << "add-on: " << environment.addOnInfo.name.ToUtf8() << " - "
               << environment.addOnInfo.description.ToUtf8() << "\n";
-    const int notDone = qelmhost::PlayScript(commands, session, std::cerr);
-    addOn.FreeData();
-    hostplatform::SetProcessObserver(nullptr);
-    if (calls)
-        calls->PrintTotal();
+    // The add-on is unloaded the host's way whatever a command threw.
+    const auto unload = [&addOn, &calls] {
+        addOn.FreeData();
+        hostplatform::SetProcessObserver(nullptr);
+        if (calls)
+            calls->PrintTotal();
+    };
+    int notDone = 0;
+    try {
+        notDone = qelmhost::PlayScript(commands, session, std::cerr);
+    } catch (...) {
+        unload();
+        throw;
+    }
+    unload();
     return notDone == 0 ? 0 : ExitNotDone;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    // The add-on runs under the user's locale, as it does inside a desktop application.
+    std::setlocale(LC_ALL, "");
     qelmhost::Options options;
     std::vector<qelmhost::Command> commands;
     try {
         options = qelmhost::ParseOptions(argc, argv);
         if (options.help) {
-            std::cout << qelmhost::UsageText();
+            std::cout << qelmhost::UsageText() << qelmhost::CommandList();
             return 0;
         }
         commands = CommandsOf(options);
