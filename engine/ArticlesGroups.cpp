@@ -93,7 +93,7 @@ GS::UIndex NearestGroupBefore(const GS::UniString& code, GS::UIndex before) {
 bool GroupHas(short group, bool (ArticleGroup::*test)() const) {
     if (group < 1 || static_cast<GS::USize>(group) >= Articles::allArticlesGroups.GetSize())
         return false;
-    return (Articles::allArticlesGroups[group].*test)();
+    return (Articles::allArticlesGroups[static_cast<GS::UIndex>(group)].*test)();
 }
 
 } // namespace

@@ -151,11 +151,9 @@ bool Articles::CompliesToClassification(Article& article,
                                         bool mustContainX) {
     if (mustContainX && !article.code.Contains(u'x'))
         return false;
-    for (const ClassificationCondition& condition : conditions) {
-        if (condition.Complies(article.code))
-            return true;
-    }
-    return false;
+    return std::any_of(
+        conditions.begin(), conditions.end(),
+        [&article](const ClassificationCondition& condition) { return condition.Complies(article.code); });
 }
 
 void Articles::SetType2Properties(Article& article, bool millimetres) {
@@ -173,7 +171,7 @@ void Articles::SetType2Properties(Article& article, bool millimetres) {
     const GS::UniString afterBlank = " " + thickness;
     const GS::UniString afterSlash = "/" + thickness;
     for (short index : indices) {
-        const ArticleGroup& group = allArticlesGroups[index];
+        const ArticleGroup& group = allArticlesGroups[static_cast<GS::UIndex>(index)];
         GS::UniString name = group.name;
         name.Trim();
         name.SetToLowerCase();

@@ -230,7 +230,8 @@ void FileArticles(ElementState& state) {
         TakeElementFields(state.base, article);
         // An index outside the list has no flags to take; AddToList drops such an article.
         if (IsGroupIndex(article.groupIndex)) {
-            TakeMeasureFlags(Articles::allArticlesGroups[article.groupIndex], article);
+            TakeMeasureFlags(Articles::allArticlesGroups[static_cast<GS::UIndex>(article.groupIndex)],
+                             article);
             if (article.groupIndex > 0)
                 article.CalculatePropertyValues(true);
         }
@@ -428,7 +429,7 @@ void Articles::AddToList(Article article) {
     if (IsPlateOrWall(article.elemType) && article.materialId == "pm")
         return;
 
-    ArticleGroup& group = allArticlesGroups[article.groupIndex];
+    ArticleGroup& group = allArticlesGroups[static_cast<GS::UIndex>(article.groupIndex)];
     if (article.code.IsEmpty())
         article.code = group.code;
     article.groupLine1 = group.line1;

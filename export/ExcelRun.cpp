@@ -1,7 +1,7 @@
 // The export run: one workbook from the article groups of the last take-off, saved and reported.
 #include "export/Excel.hpp"
 
-#include "export/Workbook.hpp"
+#include "export/xlsx/Workbook.hpp"
 
 #include "engine/host/TypeConv.hpp"
 
@@ -329,7 +329,7 @@ bool WriteSheet(const GS::Array<ArticleGroup>& groups, bool details, ExportType 
     for (Int32 index = 1; index < groupCount && !cancelled; ++index) {
         max = index;
         ACAPI_ProcessWindow_SetNextProcessPhase(&phase, &max);
-        net += WriteGroup(groups[index], type, ids);
+        net += WriteGroup(groups[static_cast<GS::UIndex>(index)], type, ids);
         cancelled = ACAPI_ProcessWindow_IsProcessCanceled();
     }
     if (!details)

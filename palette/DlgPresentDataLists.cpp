@@ -132,9 +132,10 @@ bool BelongsTo(const RowRecord* record, Int32 groupIndex) {
 const Article* ArticleOf(const RowRecord& record) {
     if (!ValidGroup(record.groupIndex) || record.articleIndex < 0)
         return nullptr;
-    const auto& list = Articles::allArticlesGroups[record.groupIndex].articleList;
-    return static_cast<GS::UIndex>(record.articleIndex) < list.GetSize() ? &list[record.articleIndex]
-                                                                         : nullptr;
+    const auto& list = Articles::allArticlesGroups[static_cast<GS::UIndex>(record.groupIndex)].articleList;
+    return static_cast<GS::UIndex>(record.articleIndex) < list.GetSize()
+               ? &list[static_cast<GS::UIndex>(record.articleIndex)]
+               : nullptr;
 }
 
 } // namespace
@@ -146,7 +147,7 @@ void DlgPresentData::SetTabData(short width, short justification, const GS::UniS
     if (shColumnIndex >= ColumnCapacity)
         return;
     TabField& field = tabFields[shColumnIndex];
-    field.begin = shColumnIndex == 0 ? 0 : tabFields[shColumnIndex - 1].end;
+    field.begin = shColumnIndex == 0 ? short{0} : tabFields[shColumnIndex - 1].end;
     field.end = static_cast<short>(field.begin + width);
     field.justification = justification;
     field.truncation = Truncate;
@@ -164,7 +165,7 @@ void DlgPresentData::ApplyTabFields(short list) {
                               field.truncation, field.separator, !field.disabled);
         DGListSetHeaderItemFlags(shDialogId, list, tab,
                                  static_cast<short>(field.justification + field.truncation), true);
-        DGListSetHeaderItemText(shDialogId, list, tab, columnCaptions[tab - 1]);
+        DGListSetHeaderItemText(shDialogId, list, tab, columnCaptions[static_cast<GS::UIndex>(tab - 1)]);
     }
 }
 
@@ -266,7 +267,7 @@ void DlgPresentData::LoadList(bool expandAll) {
     GS::Array<Int32> groups;
     const Int32 groupCount = static_cast<Int32>(Articles::allArticlesGroups.GetSize());
     for (Int32 i = 0; i < groupCount; ++i) {
-        if (!Articles::allArticlesGroups[i].IsVisible())
+        if (!Articles::allArticlesGroups[static_cast<GS::UIndex>(i)].IsVisible())
             continue;
         if (i == 0)
             AddReportSubItems();
@@ -278,7 +279,7 @@ void DlgPresentData::LoadList(bool expandAll) {
     const Int32 visible = static_cast<Int32>(groups.GetSize());
     const Int32 shown = visible <= MaxRows ? visible : MaxRows - 1;
     for (Int32 k = 0; k < shown; ++k)
-        AddGroupRow(groups[k], expandAll, shown - k - 1 + (shown < visible ? 1 : 0));
+        AddGroupRow(groups[static_cast<GS::UIndex>(k)], expandAll, shown - k - 1 + (shown < visible ? 1 : 0));
     if (shown < visible)
         AddNotShownRow(ListArticles, -1, -1, visible - shown);
 
@@ -290,7 +291,7 @@ void DlgPresentData::LoadList(bool expandAll) {
 }
 
 void DlgPresentData::AddGroupRow(Int32 groupIndex, bool expandAll, Int32 reserve) {
-    ArticleGroup& group = Articles::allArticlesGroups[groupIndex];
+    ArticleGroup& group = Articles::allArticlesGroups[static_cast<GS::UIndex>(groupIndex)];
     group.isExpanded = expandAll;
     const short style = group.flags.IsEmpty() ? StyleGroupWithoutFlags : 0;
     const short row = InsertRow(ListArticles, -1, RowRecord{groupIndex, RowRecord::GroupRow}, style);
@@ -329,7 +330,7 @@ void DlgPresentData::AddReportSubItems() {
 }
 
 bool DlgPresentData::AddFilteredRows(short list, short row, Int32 groupIndex, Int32 room) {
-    const RowFit fit = FitRows(Articles::allArticlesGroups[groupIndex], room);
+    const RowFit fit = FitRows(Articles::allArticlesGroups[static_cast<GS::UIndex>(groupIndex)], room);
     if (fit.notShown > 0 && room < 1)
         return false;
     const Int32 inserted = InsertArticleRows(list, row, groupIndex, fit.limit);
@@ -339,11 +340,11 @@ bool DlgPresentData::AddFilteredRows(short list, short row, Int32 groupIndex, In
 }
 
 Int32 DlgPresentData::InsertArticleRows(short list, short row, Int32 groupIndex, Int32 limit) {
-    const ArticleGroup& group = Articles::allArticlesGroups[groupIndex];
+    const ArticleGroup& group = Articles::allArticlesGroups[static_cast<GS::UIndex>(groupIndex)];
     const Int32 count = static_cast<Int32>(group.articleList.GetSize());
     Int32 inserted = 0;
     for (Int32 index = 0; index < count && inserted < limit; ++index) {
-        const Article& article = group.articleList[index];
+        const Article& article = group.articleList[static_cast<GS::UIndex>(index)];
         if (!article.CompliesToFilter())
             continue;
         const short at = InsertRow(list, static_cast<short>(row + 1 + inserted), RowRecord{groupIndex, index},
@@ -434,7 +435,7 @@ void DlgPresentData::HandleListClick(short list) {
     if (record == nullptr || record->articleIndex != RowRecord::GroupRow || !ValidGroup(record->groupIndex))
         return;
     const Int32 groupIndex = record->groupIndex;
-    ArticleGroup& group = Articles::allArticlesGroups[groupIndex];
+    ArticleGroup& group = Articles::allArticlesGroups[static_cast<GS::UIndex>(groupIndex)];
     if (!group.HasItems())
         return;
     DGListDisableDraw(shDialogId, list);
@@ -475,9 +476,10 @@ void DlgPresentData::Select(short list) {
     if (const Article* article = ArticleOf(*record)) {
         guids.Push(article->guid);
     } else if (record->articleIndex == RowRecord::GroupRow && ValidGroup(record->groupIndex)) {
-        for (const Article& article : Articles::allArticlesGroups[record->groupIndex].articleList)
-            if (article.CompliesToFilter())
-                guids.Push(article.guid);
+        for (const Article& member :
+             Articles::allArticlesGroups[static_cast<GS::UIndex>(record->groupIndex)].articleList)
+            if (member.CompliesToFilter())
+                guids.Push(member.guid);
     }
     ACAPI_Selection_DeselectAll();
     Main::SelectElements(guids);
@@ -504,7 +506,7 @@ GS::UniString DlgPresentData::GetAllArticlesTooltip(short list, DGMessageData ms
         GS::UniString text = "'" + hovered->elementID + "' is geclassificeerd in:";
         const Int32 groupCount = static_cast<Int32>(Articles::allArticlesGroups.GetSize());
         for (Int32 i = 0; i < groupCount; ++i) {
-            const ArticleGroup& group = Articles::allArticlesGroups[i];
+            const ArticleGroup& group = Articles::allArticlesGroups[static_cast<GS::UIndex>(i)];
             for (const Article& article : group.articleList) {
                 if (article.guid != hovered->guid)
                     continue;

@@ -4,7 +4,8 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config
           libxlsxwriter-dev nlohmann-json3-dev libicu-dev libminizip-dev zlib1g-dev
-          libgtest-dev libgmock-dev libbenchmark-dev python3 python3-openpyxl locales)
+          libgtest-dev libgmock-dev libbenchmark-dev python3 python3-openpyxl locales
+          clang-format clang-tidy)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

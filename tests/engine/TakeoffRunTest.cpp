@@ -4,6 +4,8 @@
 
 #include "engine/Classification.hpp"
 
+#include "hostplatform/Memory.hpp"
+
 using hostplatform::Faults;
 
 namespace {

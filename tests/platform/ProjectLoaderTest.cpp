@@ -19,7 +19,8 @@ using namespace hostplatform;
 
 namespace {
 
-const std::filesystem::path SourceDir = std::filesystem::path(__FILE__).parent_path() / "../..";
+// Not __FILE__: a compiler cache may make it relative to the build folder.
+const std::filesystem::path SourceDir = QELM_SOURCE_DIR;
 const std::string SamplePath = (SourceDir / "examples/woning.json").lexically_normal().string();
 
 // A small valid project; ELEMENTS is replaced by the elements of a case.

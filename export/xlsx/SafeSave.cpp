@@ -1,4 +1,4 @@
-#include "export/SafeSave.hpp"
+#include "export/xlsx/SafeSave.hpp"
 
 #include <unzip.h>
 
@@ -124,7 +124,7 @@ std::string ReserveTempBeside(const std::string& target, std::string& error) {
     }
     const std::string stem = FolderOf(target) + "/." + name + ".";
     for (int attempt = 0; attempt < 64; ++attempt) {
-        const std::string candidate = stem + RandomSuffix() + ".tmp";
+        std::string candidate = stem + RandomSuffix() + ".tmp";
         const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             close(fd);

@@ -1,5 +1,5 @@
 // Cell and Range operations: they only change the sheet's current row; Worksheet writes it out.
-#include "export/Worksheet.hpp"
+#include "export/xlsx/Worksheet.hpp"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 // Saving a workbook: the target is replaced only by a complete, checked workbook; every failure and
 // every cancel leaves an existing target byte-for-byte as it was and no temporary file behind.
-#include "export/SafeSave.hpp"
-#include "export/Workbook.hpp"
-#include "tests/export/XlsxTestUtil.hpp"
+#include "export/xlsx/SafeSave.hpp"
+#include "export/xlsx/Workbook.hpp"
+#include "tests/export/xlsx/XlsxTestUtil.hpp"
 
 #include <gtest/gtest.h>
 #include <zip.h>
