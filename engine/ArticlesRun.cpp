@@ -19,6 +19,7 @@ namespace {
 constexpr const char* UnknownGroupCode = "Onbekend";
 constexpr const char* NoClassificationText = "Geen classificatie toegekend";
 constexpr const char* MixedUnitsText = "Meerdere eenheden gevonden";
+constexpr const char* UnreadQuantitiesText = "Hoeveelheden niet leesbaar";
 constexpr const char* ProcessTitle = "Informatie ophalen";
 // Group numbers are 16-bit: items past this many are not made into groups.
 constexpr GS::USize MaxItemGroups = 32767;
@@ -77,6 +78,7 @@ struct ElementState {
     GS::UniString layerText;
     bool skeleton = false;
     bool include = true;
+    bool quantitiesRead = false;
 };
 
 void ReadLayer(const API_Element& element, ElementState& state) {
@@ -238,6 +240,14 @@ void FileArticles(ElementState& state) {
     }
 }
 
+// The element's articles are filed unmeasured; the report list says why.
+void ReportUnreadQuantities(Article report) {
+    report.groupIndex = 0;
+    report.code.Clear();
+    report.message = UnreadQuantitiesText;
+    Articles::AddToList(std::move(report));
+}
+
 void EvaluateElement(const API_Guid& guid) {
     API_Element element;
     element.header.guid = guid;
@@ -247,7 +257,7 @@ void EvaluateElement(const API_Guid& guid) {
     ElementState state;
     FillBaseArticle(element, state);
     ReadLayer(element, state);
-    Calculation::GetElementParameters(element);
+    state.quantitiesRead = Calculation::GetElementParameters(element);
     state.base.compositeCount = static_cast<short>(Calculation::composites.GetSize() & 0xFFFFu);
     if (Articles::SkipObject(state.layerText))
         return;
@@ -264,6 +274,8 @@ void EvaluateElement(const API_Guid& guid) {
     Articles::GetArticlesFromQELM_Properties(element, state.articles);
     Articles::GetArticlesFromQELM_Classification(element, state.skeleton, state.articles);
     FileArticles(state);
+    if (!state.quantitiesRead && !state.articles.IsEmpty())
+        ReportUnreadQuantities(state.base);
 }
 
 // ---- Filing order ----
