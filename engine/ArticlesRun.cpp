@@ -1,6 +1,7 @@
 #include "engine/Articles.hpp"
 #include "engine/Classification.hpp"
 #include "engine/calculation/Calculation.hpp"
+#include "engine/host/HostReads.hpp"
 #include "engine/host/HostUtil.hpp"
 #include "engine/host/Main.hpp"
 
@@ -82,12 +83,11 @@ struct ElementState {
 };
 
 void ReadLayer(const API_Element& element, ElementState& state) {
-    API_Attribute layer{};
-    layer.header.typeID = API_LayerID;
-    layer.header.index = element.header.layer;
-    if (ACAPI_Attribute_Get(&layer) != NoError)
+    API_Attribute fresh;
+    const API_Attribute* layer = hostaccess::ReadAttribute(API_LayerID, element.header.layer, fresh);
+    if (layer == nullptr)
         return;
-    state.layerText = layer.header.name;
+    state.layerText = layer->header.name;
     state.layerText.Trim();
     state.base.layerName = state.layerText;
 }
@@ -248,10 +248,10 @@ void ReportUnreadQuantities(Article report) {
     Articles::AddToList(std::move(report));
 }
 
-void EvaluateElement(const API_Guid& guid) {
+void EvaluateElement(hostaccess::TakeoffCache& cache, const API_Guid& guid) {
+    cache.BeginElement(guid);
     API_Element element;
-    element.header.guid = guid;
-    if (ACAPI_Element_Get(&element, 0) != NoError)
+    if (!Main::GetElement(guid, element))
         return;
 
     ElementState state;
@@ -276,6 +276,19 @@ void EvaluateElement(const API_Guid& guid) {
     FileArticles(state);
     if (!state.quantitiesRead && !state.articles.IsEmpty())
         ReportUnreadQuantities(state.base);
+}
+
+// The systems and items of the QELM tree just read need not be asked for again.
+void KeepClassificationTree(hostaccess::TakeoffCache& cache) {
+    for (const API_ClassificationSystem& system : Classifications::Systems)
+        cache.systems.Keep(system.guid, system);
+    for (const Classification& record : Classifications::Items) {
+        API_ClassificationItem item;
+        item.guid = record.guid;
+        item.id = record.code;
+        item.name = record.name;
+        cache.items.Keep(record.guid, item);
+    }
 }
 
 // ---- Filing order ----
@@ -394,6 +407,10 @@ bool Articles::EvaluateElements() {
     const Int32 count = static_cast<Int32>(vAllElementGuids.GetSize());
     bool cancelled = false;
 
+    // Dropped with everything it read when the run ends, however it ends.
+    hostaccess::TakeoffCache cache;
+    KeepClassificationTree(cache);
+
     const GS::UniString title(ProcessTitle);
     Int32 phaseCount = 1;
     ACAPI_ProcessWindow_InitProcessWindow(&title, &phaseCount);
@@ -404,7 +421,7 @@ bool Articles::EvaluateElements() {
     for (Int32 i = 0; i < count; ++i) {
         Int32 position = i;
         ACAPI_ProcessWindow_SetNextProcessPhase(&subtitle, &position);
-        EvaluateElement(vAllElementGuids[static_cast<GS::UIndex>(i)]);
+        EvaluateElement(cache, vAllElementGuids[static_cast<GS::UIndex>(i)]);
         if (ACAPI_ProcessWindow_IsProcessCanceled()) {
             DropResult();
             cancelled = true;

@@ -1,6 +1,7 @@
 #include "engine/calculation/Calculation.hpp"
 
 #include "engine/host/Main.hpp"
+#include "engine/host/TakeoffCache.hpp"
 
 #include <cstring>
 
@@ -40,6 +41,9 @@ void Calculation::ClearBuffers() {
 }
 
 bool Calculation::GetElementParameters(API_Element element) {
+    hostaccess::TakeoffCache* cache = hostaccess::TakeoffCache::Active();
+    if (cache != nullptr && cache->HoldsQuantitiesOf(element.header.guid, recordRead))
+        return recordRead;
     ClearBuffers();
     std::memset(&params, 0, sizeof params);
     params.minOpeningSize = MinOpeningSize;
@@ -55,6 +59,8 @@ bool Calculation::GetElementParameters(API_Element element) {
     // A failed request may have written part of the buffers.
     if (!recordRead)
         ClearBuffers();
+    if (cache != nullptr)
+        cache->QuantitiesFetched(element.header.guid, recordRead);
     return recordRead;
 }
 

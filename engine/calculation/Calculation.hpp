@@ -16,7 +16,8 @@ class Calculation {
     static API_Quantities quantities;
 
     // Clears the buffers and fetches every quantity of the element into them; true when the host reported
-    // no error. After a failed request the record counts as unread: nothing is measured from it.
+    // no error. After a failed request the record counts as unread: nothing is measured from it. Within a
+    // take-off, buffers that already hold the element's quantities are kept as they are.
     static bool GetElementParameters(API_Element element);
     // Writes the article's specific-weight text into extraInfo2 (unchanged when no positive weight).
     static void GetSpecificWeightProperty(Article& article);
