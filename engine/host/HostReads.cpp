@@ -51,6 +51,29 @@ bool ReadSkins(API_AttributeIndex composite, GS::Array<CompositeSkin>& skins) {
     return true;
 }
 
+// Keeps the values of the definitions, asked for in one request with every other definition of the element
+// read so far, so that the element's later look-ups need no request. When that fails, only the wanted ones
+// are asked for: a definition the host cannot answer fails no other.
+bool RequestValues(const API_Guid& element, ElementReads& reads, const GS::Array<API_Guid>& wanted) {
+    GS::Array<API_Guid> asked = wanted;
+    reads.definitions.ForEach([&](const GS::Array<API_PropertyDefinition>& definitions) {
+        for (const API_PropertyDefinition& definition : definitions) {
+            if (!reads.values.Holds(definition.guid) && !asked.Contains(definition.guid))
+                asked.Push(definition.guid);
+        }
+    });
+    GS::Array<API_Property> answered;
+    if (ACAPI_Element_GetPropertyValuesByGuid(element, asked, answered) != NoError) {
+        if (asked.GetSize() == wanted.GetSize() ||
+            ACAPI_Element_GetPropertyValuesByGuid(element, wanted, answered) != NoError)
+            return false;
+        asked = wanted;
+    }
+    for (GS::UIndex i = 0; i < answered.GetSize() && i < asked.GetSize(); ++i)
+        reads.values.Keep(asked[i], answered[i]);
+    return true;
+}
+
 } // namespace
 
 const API_ElementMemo* ReadMemo(const API_Guid& guid, ScopedMemo& fresh) {
@@ -89,11 +112,8 @@ bool ReadValues(const API_Guid& element, const GS::Array<API_Guid>& definitions,
         if (!reads->values.Holds(definition))
             missing.Push(definition);
     }
-    GS::Array<API_Property> answered;
-    if (!missing.IsEmpty() && ACAPI_Element_GetPropertyValuesByGuid(element, missing, answered) != NoError)
+    if (!missing.IsEmpty() && !RequestValues(element, *reads, missing))
         return false;
-    for (GS::UIndex i = 0; i < answered.GetSize() && i < missing.GetSize(); ++i)
-        reads->values.Keep(missing[i], answered[i]);
     // A short answer names no more.
     for (const API_Guid& definition : definitions) {
         const API_Property* value = reads->values.Get(definition, [](API_Property&) { return false; });

@@ -47,6 +47,8 @@ template <typename Value> class Once {
         return value_.get();
     }
 
+    const Value* Kept() const { return value_.get(); }
+
   private:
     bool keepFailure_;
     bool done_ = false;
@@ -65,6 +67,13 @@ template <typename Key, typename Value, typename Hash = std::hash<Key>> class Re
         return found->second.Get(read);
     }
     bool Holds(const Key& key) const { return answers_.contains(key); }
+    // Calls use(value) for every answer kept.
+    template <typename Use> void ForEach(Use&& use) const {
+        for (const auto& [key, once] : answers_) {
+            if (const Value* value = once.Kept())
+                use(*value);
+        }
+    }
     // Keeps a known answer, as if it had been read.
     void Keep(const Key& key, const Value& value) {
         answers_.insert_or_assign(key, Once<Value>(keepFailures_)).first->second.Get([&value](Value& kept) {
