@@ -305,9 +305,11 @@ class SampleTakeoffTest : public testing::Test {
         Articles::reportCount = 0;
         Articles::allArticlesGroups.Clear();
         hostplatform::HostCalls::Reset();
+        const Int64 memos = hostplatform::LiveMemoCount();
         read = Articles::ReadElementsFromModel(false);
         cancelled = read && Articles::EvaluateElements();
         hostCalls = hostplatform::HostCalls::Total();
+        memosKept = hostplatform::LiveMemoCount() - memos;
     }
     static void TearDownTestSuite() {
         Articles::allArticlesGroups.Clear();
@@ -337,6 +339,7 @@ class SampleTakeoffTest : public testing::Test {
     static inline bool read = false;
     static inline bool cancelled = true;
     static inline std::uint64_t hostCalls = 0;
+    static inline Int64 memosKept = -1;
 };
 
 TEST_F(SampleTakeoffTest, RunsOverEveryElementOfTheHouse) {
@@ -349,6 +352,7 @@ TEST_F(SampleTakeoffTest, RunsOverEveryElementOfTheHouse) {
     EXPECT_EQ(window.subtitle, "129 elementen");
     EXPECT_EQ(window.cancelChecks, 129);
     EXPECT_FALSE(window.open);
+    EXPECT_EQ(memosKept, 0);
 }
 
 // Every host call costs on the real host: a change that asks more per element must show up here (about a
