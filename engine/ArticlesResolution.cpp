@@ -11,7 +11,6 @@ namespace {
 
 constexpr const char* QelmSystemName = "QELM";
 constexpr const char* QelmPropertyPrefix = "QELM ";
-constexpr const char* NotFoundText = "Classificatie niet gevonden in de QELM lijst: ";
 constexpr const char* ThicknessMissText = "Geen classificatie met juiste dikte gevonden";
 
 using hostaccess::ClassificationPairs;
@@ -138,25 +137,6 @@ bool Articles::AppendQELM_ClassificationArticle(API_Guid elementGuid, GS::Array<
     article.qelmType = 5;
     articles.Push(article);
     return true;
-}
-
-short Articles::GetClassificationIndex(GS::UniString code, GS::UniString& message) {
-    message = NotFoundText + code;
-    for (GS::UIndex i = 0; i < allArticlesGroups.GetSize(); ++i) {
-        if (allArticlesGroups[i].code == code) {
-            message.Clear();
-            return static_cast<short>(i);
-        }
-    }
-    return 0;
-}
-
-void Articles::GetArticleGroupsStartingWith(GS::UniString prefix, GS::Array<short>& indices) {
-    indices.Clear();
-    for (GS::UIndex i = 0; i < allArticlesGroups.GetSize(); ++i) {
-        if (allArticlesGroups[i].code.BeginsWith(prefix))
-            indices.Push(static_cast<short>(i));
-    }
 }
 
 bool Articles::CompliesToType2Expression(const Article& article) {

@@ -222,7 +222,7 @@ bool IsGroupIndex(short groupIndex) {
 void FileArticles(ElementState& state) {
     if (state.articles.IsEmpty()) {
         state.base.message = NoClassificationText;
-        Articles::AddToList(state.base);
+        Articles::AddToList(std::move(state.base));
         return;
     }
     const bool skip = Articles::CheckForArticlesToSkip(state.articles);
@@ -236,7 +236,7 @@ void FileArticles(ElementState& state) {
             if (article.groupIndex > 0)
                 article.CalculatePropertyValues(true);
         }
-        Articles::AddToList(article);
+        Articles::AddToList(std::move(article));
     }
 }
 
