@@ -43,14 +43,26 @@ TakeoffCache* TakeoffCache::Active() {
 }
 
 void TakeoffCache::BeginElement(const API_Guid& guid) {
-    if (hasCurrent_ && current_ != guid)
-        elements_.erase(current_);
-    current_ = guid;
-    hasCurrent_ = true;
+    if (current_ != nullptr && currentGuid_ == guid)
+        return;
+    currentGuid_ = guid;
+    // What was read of it as another element's owner, zone or source is kept.
+    const auto other = others_.find(guid);
+    if (other == others_.end()) {
+        current_ = std::make_unique<ElementReads>();
+        return;
+    }
+    current_ = std::move(other->second);
+    others_.erase(other);
 }
 
 ElementReads& TakeoffCache::Element(const API_Guid& guid) {
-    return elements_[guid];
+    if (current_ != nullptr && currentGuid_ == guid)
+        return *current_;
+    std::unique_ptr<ElementReads>& reads = others_[guid];
+    if (reads == nullptr)
+        reads = std::make_unique<ElementReads>();
+    return *reads;
 }
 
 bool TakeoffCache::HoldsQuantitiesOf(const API_Guid& guid, bool& result) const {

@@ -123,6 +123,7 @@ class TakeoffCache {
 
     // The run moves on to this element: what was read of the previous one is dropped, unless it is the same.
     void BeginElement(const API_Guid& guid);
+    // What is read of that element, the one being evaluated or another.
     ElementReads& Element(const API_Guid& guid);
 
     // The element whose quantities the calculation buffers hold, with the request's result.
@@ -140,9 +141,10 @@ class TakeoffCache {
     Once<GS::Array<API_Guid>> zones{false};
 
   private:
-    std::unordered_map<API_Guid, ElementReads, GuidHash> elements_;
-    API_Guid current_{};
-    bool hasCurrent_ = false;
+    // The element being evaluated, and the others read meanwhile (kept until the run ends).
+    std::unique_ptr<ElementReads> current_;
+    API_Guid currentGuid_{};
+    std::unordered_map<API_Guid, std::unique_ptr<ElementReads>, GuidHash> others_;
     API_Guid quantitiesOf_{};
     bool quantitiesResult_ = false;
     bool holdsQuantities_ = false;
