@@ -1,5 +1,6 @@
 #include "engine/Article.hpp"
 
+#include "engine/host/HostReads.hpp"
 #include "engine/host/HostRecords.hpp"
 #include "engine/host/Main.hpp"
 
@@ -25,12 +26,13 @@ void AppendZone(const API_Element& element, GS::Array<GS::UniString>& names,
 // unreadable pair adds nothing.
 void AppendCollidingZones(const API_Guid& guid, GS::Array<GS::UniString>& names,
                           GS::Array<GS::UniString>& numbers) {
-    GS::Array<API_Guid> zones;
-    if (ACAPI_Element_GetElemList(API_ZoneID, &zones, 0, APINULLGuid) != NoError)
+    GS::Array<API_Guid> fresh;
+    const GS::Array<API_Guid>* zones = hostaccess::ReadZones(fresh);
+    if (zones == nullptr)
         return;
     const GS::Array<API_Guid> self{guid};
     GS::Array<GS::Pair<API_Guid, API_Guid>> collisions;
-    if (ACAPI_Element_GetCollisions(zones, self, collisions, ZoneDetectionSettings()) != NoError)
+    if (ACAPI_Element_GetCollisions(*zones, self, collisions, ZoneDetectionSettings()) != NoError)
         return;
     for (const GS::Pair<API_Guid, API_Guid>& pair : collisions) {
         API_Element first;

@@ -4,6 +4,7 @@
 #include "engine/Articles.hpp"
 #include "engine/ArticlesBuildersShared.hpp"
 #include "engine/calculation/Calculation.hpp"
+#include "engine/host/HostReads.hpp"
 #include "engine/host/HostRecords.hpp"
 
 #include <algorithm>
@@ -21,17 +22,6 @@ constexpr const char* SkeletonCodePrefixes[] = {"03.1",      "03.2",   "20.13", 
                                                 "26.21.22.", "26.31.", "36.",   "28."};
 // Of these the group's surface flag decides.
 constexpr const char* SurfaceDecidedPrefix = "51.";
-
-// Releases an attribute's extra definitions when it goes out of scope.
-class AttributeDefsGuard {
-  public:
-    AttributeDefsGuard() = default;
-    AttributeDefsGuard(const AttributeDefsGuard&) = delete;
-    AttributeDefsGuard& operator=(const AttributeDefsGuard&) = delete;
-    ~AttributeDefsGuard() { ACAPI_DisposeAttrDefsHdlsExt(&defs); }
-
-    API_AttributeDefExt defs;
-};
 
 // The record's count may claim more segments than the block holds; never read past the block.
 template <typename SegmentType>
@@ -118,24 +108,10 @@ void AppendPlateSkins(API_AttributeIndex composite, GS::Array<Article>& articles
 // ---- Host reads shared by the builders ----
 
 bool builders::ReadCompositeSkins(API_AttributeIndex composite, GS::Array<CompositeSkin>& skins) {
-    skins.Clear();
-    API_Attribute attribute{};
-    attribute.header.typeID = API_CompWallID;
-    attribute.header.index = composite;
-    if (ACAPI_Attribute_Get(&attribute) != NoError)
-        return false;
-    AttributeDefsGuard guard;
-    if (ACAPI_Attribute_GetDefExt(API_CompWallID, composite, &guard.defs) != NoError)
-        return false;
-    API_CWallComponent** items = guard.defs.cwall_compItems;
-    const GSSize bytes = BMGetHandleSize(reinterpret_cast<GSHandle>(items));
-    const GS::UIndex fitting = bytes > 0 ? static_cast<GS::UIndex>(bytes) / sizeof(API_CWallComponent) : 0;
-    const GS::UIndex declared =
-        attribute.compWall.nComps > 0 ? static_cast<GS::UIndex>(attribute.compWall.nComps) : 0;
-    const GS::UIndex count = std::min(declared, fitting);
-    for (GS::UIndex i = 0; i < count; ++i)
-        skins.Push({(*items)[i].buildingMaterial, (*items)[i].fillThick});
-    return true;
+    GS::Array<CompositeSkin> fresh;
+    const GS::Array<CompositeSkin>* read = hostaccess::ReadCompositeSkins(composite, fresh);
+    skins = read == nullptr ? GS::Array<CompositeSkin>() : *read;
+    return read != nullptr;
 }
 
 API_Attribute builders::MaterialAttribute(API_AttributeIndex material) {
@@ -146,12 +122,13 @@ API_Attribute builders::MaterialAttribute(API_AttributeIndex material) {
 }
 
 bool builders::ReadMaterialTexts(API_AttributeIndex material, bool classified, Article& article) {
-    API_Attribute attribute = MaterialAttribute(material);
-    if (ACAPI_Attribute_Get(&attribute) != NoError)
+    API_Attribute fresh;
+    const API_Attribute* attribute = hostaccess::ReadAttribute(API_BuildingMaterialID, material, fresh);
+    if (attribute == nullptr)
         return false;
-    article.materialId = LowerTrimmed(classified ? article.code : attribute.buildingMaterial.id);
+    article.materialId = LowerTrimmed(classified ? article.code : attribute->buildingMaterial.id);
     article.code = article.materialId;
-    article.materialDescription = LowerTrimmed(attribute.buildingMaterial.description);
+    article.materialDescription = LowerTrimmed(attribute->buildingMaterial.description);
     // Only the default text goes: a classified number without a group keeps saying so.
     if (!classified)
         article.message.Clear();
@@ -160,8 +137,9 @@ bool builders::ReadMaterialTexts(API_AttributeIndex material, bool classified, A
 
 bool builders::ReadBeamSegments(const API_Element& beam, GS::Array<API_AssemblySegmentData>& segments) {
     segments.Clear();
-    hostaccess::ScopedMemo memo;
-    if (!memo.Read(beam.header.guid, APIMemoMask_BeamSegment))
+    hostaccess::ScopedMemo fresh;
+    const API_ElementMemo* memo = hostaccess::ReadMemo(beam.header.guid, fresh);
+    if (memo == nullptr)
         return false;
     CopySegments(memo->beamSegments, beam.beam.nSegments, segments);
     return true;
@@ -169,8 +147,9 @@ bool builders::ReadBeamSegments(const API_Element& beam, GS::Array<API_AssemblyS
 
 bool builders::ReadColumnSegments(const API_Element& column, GS::Array<API_AssemblySegmentData>& segments) {
     segments.Clear();
-    hostaccess::ScopedMemo memo;
-    if (!memo.Read(column.header.guid, APIMemoMask_ColumnSegment))
+    hostaccess::ScopedMemo fresh;
+    const API_ElementMemo* memo = hostaccess::ReadMemo(column.header.guid, fresh);
+    if (memo == nullptr)
         return false;
     CopySegments(memo->columnSegments, column.column.nSegments, segments);
     return true;

@@ -1,6 +1,7 @@
 // Skin and section builder of openings: one article per opening, after checks of how it sits in its
 // host; only an opening that passes every check is looked up in the QELM classification.
 #include "engine/Articles.hpp"
+#include "engine/host/Main.hpp"
 
 namespace {
 
@@ -16,8 +17,7 @@ GS::UniString CheckPlacement(const API_OpeningType& opening) {
     if (opening.limitType != APIOpeningLimit_Infinite)
         message = NotThroughMessage;
     API_Element owner;
-    owner.header.guid = opening.owner;
-    if (ACAPI_Element_Get(&owner) == NoError) {
+    if (Main::GetElement(opening.owner, owner)) {
         switch (owner.header.type.typeID) {
         case API_WallID:
             if (opening.direction == APIOpeningDirection_Vertical)
@@ -43,8 +43,7 @@ GS::UniString Articles::GetArticlesFromOpening(API_Element element, GS::Array<Ar
     Article article;
     GS::UniString message;
     API_Element opening;
-    opening.header.guid = element.header.guid;
-    if (ACAPI_Element_Get(&opening) == NoError)
+    if (Main::GetElement(element.header.guid, opening))
         message = CheckPlacement(opening.opening);
     if (message.IsEmpty()) {
         GS::UniString code;

@@ -63,8 +63,7 @@ void MatchBeamThickness(const API_Element& beam, Article& article) {
     if (!HasLeadingNumber(article.materialId) || beam.beam.modelElemStructureType == API_ProfileStructure)
         return;
     API_Element reread;
-    reread.header.guid = beam.header.guid;
-    if (ACAPI_Element_Get(&reread) != NoError || !reread.header.hasMemo)
+    if (!Main::GetElement(beam.header.guid, reread) || !reread.header.hasMemo)
         return;
     const double width = Main::GetUserDefinedProperty(beam.header.guid, BeamWidthProperty);
     Segments segments;

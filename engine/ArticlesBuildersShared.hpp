@@ -4,16 +4,14 @@
 #pragma once
 
 #include "engine/Article.hpp"
+#include "engine/host/TakeoffCache.hpp"
 
 #include "ACAPinc.hpp"
 #include "GS.hpp"
 
 namespace builders {
 
-struct CompositeSkin {
-    API_AttributeIndex material;
-    double thickness; // metres
-};
+using CompositeSkin = hostaccess::CompositeSkin;
 
 // The skins of the composite attribute, in order. False, with no skins, when the composite or its skin
 // list cannot be read.

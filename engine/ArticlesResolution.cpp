@@ -1,4 +1,5 @@
 #include "engine/Articles.hpp"
+#include "engine/host/HostReads.hpp"
 #include "engine/host/Main.hpp"
 #include "engine/host/TypeConv.hpp"
 
@@ -12,25 +13,21 @@ constexpr const char* QelmSystemName = "QELM";
 constexpr const char* QelmPropertyPrefix = "QELM ";
 constexpr const char* ThicknessMissText = "Geen classificatie met juiste dikte gevonden";
 
-using ClassificationPairs = GS::Array<GS::Pair<API_Guid, API_Guid>>;
+using hostaccess::ClassificationPairs;
 
 // The ID of the first item of the QELM system among the pairs that isVisible accepts. Pairs whose
 // system or item cannot be read are passed over.
 template <typename IsVisible>
 bool FindVisibleQelmItem(const ClassificationPairs& pairs, IsVisible isVisible, GS::UniString& itemId) {
     for (const auto& pair : pairs) {
-        API_ClassificationSystem system{};
-        system.guid = pair.first;
-        if (ACAPI_Classification_GetClassificationSystem(system) != NoError)
+        API_ClassificationSystem freshSystem;
+        const API_ClassificationSystem* system = hostaccess::ReadSystem(pair.first, freshSystem);
+        // Only an item of the QELM system can be the answer: the others need not be asked about.
+        if (system == nullptr || system->name != QelmSystemName || !isVisible(pair.second))
             continue;
-        if (!isVisible(pair.second))
-            continue;
-        API_ClassificationItem item{};
-        item.guid = pair.second;
-        if (ACAPI_Classification_GetClassificationItem(item) != NoError)
-            continue;
-        if (system.name == QelmSystemName) {
-            itemId = item.id;
+        API_ClassificationItem freshItem;
+        if (const API_ClassificationItem* item = hostaccess::ReadItem(pair.second, freshItem)) {
+            itemId = item->id;
             return true;
         }
     }
@@ -95,14 +92,15 @@ void AppendArticlesFromValue(GS::UniString text, const GS::UniString& propertyNa
 
 bool Articles::GetQELM_Classification(API_Guid& elementGuid, GS::UniString& code, short& groupIndex,
                                       GS::UniString& message) {
-    ClassificationPairs pairs;
-    if (ACAPI_Element_GetClassificationItems(elementGuid, pairs) != NoError)
+    ClassificationPairs fresh;
+    const ClassificationPairs* pairs = hostaccess::ReadElementItems(elementGuid, fresh);
+    if (pairs == nullptr)
         return false;
     const auto isVisible = [&elementGuid](const API_Guid& item) {
-        return ACAPI_Element_IsClassificationItemVisible(elementGuid, item);
+        return hostaccess::IsElementItemVisible(elementGuid, item);
     };
     GS::UniString itemId;
-    if (!FindVisibleQelmItem(pairs, isVisible, itemId))
+    if (!FindVisibleQelmItem(*pairs, isVisible, itemId))
         return false;
     code = itemId;
     groupIndex = GetClassificationIndex(itemId, message);
@@ -116,14 +114,15 @@ bool Articles::GetQELM_Classification(API_Element& element, GS::UniString& code,
 
 bool Articles::GetQELM_Classification(API_Attribute& buildingMaterial, Article& article) {
     const API_Attr_Head& header = buildingMaterial.header;
-    ClassificationPairs pairs;
-    if (ACAPI_Attribute_GetClassificationItems(header, pairs) != NoError)
+    ClassificationPairs fresh;
+    const ClassificationPairs* pairs = hostaccess::ReadMaterialItems(header, fresh);
+    if (pairs == nullptr)
         return false;
     const auto isVisible = [&header](const API_Guid& item) {
-        return ACAPI_Attribute_IsClassificationItemVisible(header, item);
+        return hostaccess::IsMaterialItemVisible(header, item);
     };
     GS::UniString itemId;
-    if (!FindVisibleQelmItem(pairs, isVisible, itemId))
+    if (!FindVisibleQelmItem(*pairs, isVisible, itemId))
         return false;
     article.code = itemId;
     article.groupIndex = GetClassificationIndex(itemId, article.message);
@@ -186,31 +185,31 @@ void Articles::SetType2Properties(Article& article, bool millimetres) {
 
 void Articles::GetArticlesFromQELM_Properties(API_Element& element, GS::Array<Article>& articles) {
     const API_Guid& guid = element.header.guid;
-    GS::Array<API_PropertyDefinition> definitions;
-    if (ACAPI_Element_GetPropertyDefinitions(guid, API_PropertyDefinitionFilter_UserDefined, definitions) !=
-        NoError)
+    GS::Array<API_PropertyDefinition> fresh;
+    const GS::Array<API_PropertyDefinition>* definitions =
+        hostaccess::ReadDefinitions(guid, API_PropertyDefinitionFilter_UserDefined, fresh);
+    if (definitions == nullptr)
         return;
     GS::Array<API_Guid> keptIds;
     GS::Array<GS::UniString> keptNames;
-    for (const API_PropertyDefinition& definition : definitions) {
+    for (const API_PropertyDefinition& definition : *definitions) {
         if (Main::StartsWith(definition.name, QelmPropertyPrefix) &&
-            ACAPI_Element_IsPropertyDefinitionVisible(guid, definition.guid)) {
+            hostaccess::IsDefinitionVisible(guid, definition.guid)) {
             keptIds.Push(definition.guid);
             keptNames.Push(definition.name);
         }
     }
-    if (keptIds.IsEmpty())
-        return;
     GS::Array<API_Property> properties;
-    if (ACAPI_Element_GetPropertyValuesByGuid(guid, keptIds, properties) != NoError)
+    if (keptIds.IsEmpty() || !hostaccess::ReadValues(guid, keptIds, properties))
         return;
     // The host answers in the order of the requested definitions; a short answer names no more.
     const GS::USize count = std::min(properties.GetSize(), keptNames.GetSize());
     for (GS::UIndex i = 0; i < count; ++i) {
-        GS::UniString text;
-        if (ACAPI_Property_GetPropertyValueString(properties[i], &text) != NoError || text.IsEmpty())
+        GS::UniString freshText;
+        const GS::UniString* text = hostaccess::ReadValueText(guid, properties[i], freshText);
+        if (text == nullptr || text->IsEmpty())
             continue;
-        AppendArticlesFromValue(text, keptNames[i], articles);
+        AppendArticlesFromValue(*text, keptNames[i], articles);
     }
 }
 

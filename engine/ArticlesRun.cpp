@@ -1,6 +1,7 @@
 #include "engine/Articles.hpp"
 #include "engine/Classification.hpp"
 #include "engine/calculation/Calculation.hpp"
+#include "engine/host/HostReads.hpp"
 #include "engine/host/HostUtil.hpp"
 #include "engine/host/Main.hpp"
 
@@ -19,6 +20,7 @@ namespace {
 constexpr const char* UnknownGroupCode = "Onbekend";
 constexpr const char* NoClassificationText = "Geen classificatie toegekend";
 constexpr const char* MixedUnitsText = "Meerdere eenheden gevonden";
+constexpr const char* UnreadQuantitiesText = "Hoeveelheden niet leesbaar";
 constexpr const char* ProcessTitle = "Informatie ophalen";
 // Group numbers are 16-bit: items past this many are not made into groups.
 constexpr GS::USize MaxItemGroups = 32767;
@@ -77,15 +79,15 @@ struct ElementState {
     GS::UniString layerText;
     bool skeleton = false;
     bool include = true;
+    bool quantitiesRead = false;
 };
 
 void ReadLayer(const API_Element& element, ElementState& state) {
-    API_Attribute layer{};
-    layer.header.typeID = API_LayerID;
-    layer.header.index = element.header.layer;
-    if (ACAPI_Attribute_Get(&layer) != NoError)
+    API_Attribute fresh;
+    const API_Attribute* layer = hostaccess::ReadAttribute(API_LayerID, element.header.layer, fresh);
+    if (layer == nullptr)
         return;
-    state.layerText = layer.header.name;
+    state.layerText = layer->header.name;
     state.layerText.Trim();
     state.base.layerName = state.layerText;
 }
@@ -239,16 +241,24 @@ void FileArticles(ElementState& state) {
     }
 }
 
-void EvaluateElement(const API_Guid& guid) {
+// The element's articles are filed unmeasured; the report list says why.
+void ReportUnreadQuantities(Article report) {
+    report.groupIndex = 0;
+    report.code.Clear();
+    report.message = UnreadQuantitiesText;
+    Articles::AddToList(std::move(report));
+}
+
+void EvaluateElement(hostaccess::TakeoffCache& cache, const API_Guid& guid) {
+    cache.BeginElement(guid);
     API_Element element;
-    element.header.guid = guid;
-    if (ACAPI_Element_Get(&element, 0) != NoError)
+    if (!Main::GetElement(guid, element))
         return;
 
     ElementState state;
     FillBaseArticle(element, state);
     ReadLayer(element, state);
-    Calculation::GetElementParameters(element);
+    state.quantitiesRead = Calculation::GetElementParameters(element);
     state.base.compositeCount = static_cast<short>(Calculation::composites.GetSize() & 0xFFFFu);
     if (Articles::SkipObject(state.layerText))
         return;
@@ -265,6 +275,21 @@ void EvaluateElement(const API_Guid& guid) {
     Articles::GetArticlesFromQELM_Properties(element, state.articles);
     Articles::GetArticlesFromQELM_Classification(element, state.skeleton, state.articles);
     FileArticles(state);
+    if (!state.quantitiesRead && !state.articles.IsEmpty())
+        ReportUnreadQuantities(state.base);
+}
+
+// The systems and items of the QELM tree just read need not be asked for again.
+void KeepClassificationTree(hostaccess::TakeoffCache& cache) {
+    for (const API_ClassificationSystem& system : Classifications::Systems)
+        cache.systems.Keep(system.guid, system);
+    for (const Classification& record : Classifications::Items) {
+        API_ClassificationItem item;
+        item.guid = record.guid;
+        item.id = record.code;
+        item.name = record.name;
+        cache.items.Keep(record.guid, item);
+    }
 }
 
 // ---- Filing order ----
@@ -383,6 +408,10 @@ bool Articles::EvaluateElements() {
     const Int32 count = static_cast<Int32>(vAllElementGuids.GetSize());
     bool cancelled = false;
 
+    // Dropped with everything it read when the run ends, however it ends.
+    hostaccess::TakeoffCache cache;
+    KeepClassificationTree(cache);
+
     const GS::UniString title(ProcessTitle);
     Int32 phaseCount = 1;
     ACAPI_ProcessWindow_InitProcessWindow(&title, &phaseCount);
@@ -393,7 +422,7 @@ bool Articles::EvaluateElements() {
     for (Int32 i = 0; i < count; ++i) {
         Int32 position = i;
         ACAPI_ProcessWindow_SetNextProcessPhase(&subtitle, &position);
-        EvaluateElement(vAllElementGuids[static_cast<GS::UIndex>(i)]);
+        EvaluateElement(cache, vAllElementGuids[static_cast<GS::UIndex>(i)]);
         if (ACAPI_ProcessWindow_IsProcessCanceled()) {
             DropResult();
             cancelled = true;

@@ -10,6 +10,7 @@
 #include <locale.h>
 
 constinit GS::Array<Classification> Classifications::Items;
+constinit GS::Array<API_ClassificationSystem> Classifications::Systems;
 
 namespace {
 
@@ -77,6 +78,7 @@ GS::UniString FlagWords(const GS::UniString& line1, const GS::UniString& line2) 
 
 Classification ToClassification(const API_ClassificationItem& item) {
     Classification record;
+    record.guid = item.guid;
     record.code = item.id;
     record.name = item.name;
     SetDescription(record, item.description);
@@ -101,6 +103,7 @@ void ReadSystem(const API_ClassificationSystem& system) {
 
 bool Classifications::ReadFromSystem() {
     Items.Clear();
+    Systems.Clear();
     GS::Array<API_ClassificationSystem> systems;
     bool found = false;
     if (ACAPI_Classification_GetClassificationSystems(systems) == NoError) {
@@ -108,6 +111,7 @@ bool Classifications::ReadFromSystem() {
             if (system.name != kSystemName)
                 continue;
             found = true;
+            Systems.Push(system);
             ReadSystem(system);
         }
     }

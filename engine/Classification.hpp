@@ -9,6 +9,7 @@
 // mark words), the unit price and the note; parts beyond the fourth are ignored.
 class Classification {
   public:
+    API_Guid guid{}; // the host's item
     GS::UniString code;
     GS::UniString name;
     GS::UniString note;
@@ -23,6 +24,8 @@ class Classifications {
     // The items of the last read, root by root, each followed by its subtree depth first. Only the
     // take-off run reads it.
     static GS::Array<Classification> Items;
+    // The systems that Items come from.
+    static GS::Array<API_ClassificationSystem> Systems;
 
     // Refills Items from every system named exactly "QELM", in the host's order. Items or subtrees the
     // host fails to give are left out silently. False, after an error alert and with Items empty, when

@@ -2,6 +2,7 @@
 // unit choice (route 1) or by the measure flags of its group (route 2).
 #include "engine/Article.hpp"
 #include "engine/calculation/Beam.hpp"
+#include "engine/calculation/Calculation.hpp"
 #include "engine/calculation/Column.hpp"
 #include "engine/calculation/CurtainWall.hpp"
 #include "engine/calculation/Door.hpp"
@@ -23,6 +24,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <type_traits>
 
 namespace {
 
@@ -207,11 +209,15 @@ Int32 Call(CountGetter getter, Article& article, bool) {
     return getter(article);
 }
 
-// Stores the calculator's getter result in the article field, when the class has that getter.
+// Stores the calculator's getter result in the article field, when the class has that getter; a result
+// computed from an unread quantity record leaves the field not measured.
 template <auto Calculator::*Getter, auto Article::*Field>
 void Measure(const Calculator& calculator, Article& article, bool fromProperties) {
     if (const auto getter = calculator.*Getter) {
-        article.*Field = Call(getter, article, fromProperties);
+        const UInt64 unreadBefore = Calculation::UnreadUses();
+        const auto value = Call(getter, article, fromProperties);
+        using FieldType = std::remove_reference_t<decltype(article.*Field)>;
+        article.*Field = Calculation::UnreadUses() == unreadBefore ? value : FieldType(-1);
     }
 }
 
@@ -243,6 +249,32 @@ GS::UniString CleanChoice(GS::UniString text) {
     return text.ToLowerCase();
 }
 
+// Nothing raised below leaves it: the article keeps what was measured before a failure.
+void MeasureByChoiceOrFlags(Article& article, bool fromProperties) {
+    try {
+        if (article.CalculateUserPropertyValues()) {
+            return;
+        }
+        const Calculator* calculator = FindCalculator(article.elemType);
+        if (calculator != nullptr && calculator->extraInfo1 != nullptr) {
+            calculator->extraInfo1(article);
+        }
+        if (article.extraInfo1 == "Undefined Value") {
+            article.extraInfo1.Clear();
+        }
+        for (const MeasureFlag& row : kMeasureFlags) {
+            if (!(article.*row.flag)) {
+                continue;
+            }
+            article.unit = row.unit;
+            if (calculator != nullptr) {
+                row.measure(*calculator, article, fromProperties);
+            }
+        }
+    } catch (...) {
+    }
+}
+
 } // namespace
 
 bool Article::CalculateUserPropertyValues() {
@@ -263,27 +295,14 @@ bool Article::CalculateUserPropertyValues() {
 }
 
 void Article::CalculatePropertyValues(bool fromProperties) {
-    try {
-        if (CalculateUserPropertyValues()) {
-            return;
-        }
-        const Calculator* calculator = FindCalculator(elemType);
-        if (calculator != nullptr && calculator->extraInfo1 != nullptr) {
-            calculator->extraInfo1(*this);
-        }
-        if (extraInfo1 == "Undefined Value") {
-            extraInfo1.Clear();
-        }
-        for (const MeasureFlag& row : kMeasureFlags) {
-            if (!(this->*row.flag)) {
-                continue;
-            }
-            unit = row.unit;
-            if (calculator != nullptr) {
-                row.measure(*calculator, *this, fromProperties);
-            }
-        }
-    } catch (...) {
-        // The article keeps what was measured before the failure.
+    const UInt64 unreadBefore = Calculation::UnreadUses();
+    const double sizes[] = {size1, size2, size3, size4};
+    MeasureByChoiceOrFlags(*this, fromProperties);
+    // Sizes are written along the way; none may come from an unread record.
+    if (Calculation::UnreadUses() != unreadBefore) {
+        size1 = sizes[0];
+        size2 = sizes[1];
+        size3 = sizes[2];
+        size4 = sizes[3];
     }
 }

@@ -1,6 +1,7 @@
 #include "engine/calculation/Calculation.hpp"
 
 #include "engine/host/Main.hpp"
+#include "engine/host/TakeoffCache.hpp"
 
 #include <cstring>
 
@@ -15,6 +16,16 @@ namespace {
 
 constexpr double MinOpeningSize = 1e-7;
 
+bool recordRead = false;
+UInt64 unreadUses = 0;
+
+// False, and one more unread use, when the last request failed.
+bool RecordRead() {
+    if (!recordRead)
+        ++unreadUses;
+    return recordRead;
+}
+
 // Assigning a fresh array drops the rows and their storage (clear alone keeps the capacity).
 template <typename T> void Release(GS::Array<T>& rows) {
     rows = GS::Array<T>();
@@ -22,11 +33,18 @@ template <typename T> void Release(GS::Array<T>& rows) {
 
 } // namespace
 
-bool Calculation::GetElementParameters(API_Element element) {
+void Calculation::ClearBuffers() {
+    quantity = API_ElementQuantity{};
     Release(composites);
     Release(elemPartQuantities);
     Release(elemPartComposites);
+}
 
+bool Calculation::GetElementParameters(API_Element element) {
+    hostaccess::TakeoffCache* cache = hostaccess::TakeoffCache::Active();
+    if (cache != nullptr && cache->HoldsQuantitiesOf(element.header.guid, recordRead))
+        return recordRead;
+    ClearBuffers();
     std::memset(&params, 0, sizeof params);
     params.minOpeningSize = MinOpeningSize;
 
@@ -37,7 +55,13 @@ bool Calculation::GetElementParameters(API_Element element) {
 
     API_QuantitiesMask mask;
     std::memset(&mask, 0xFF, sizeof mask);
-    return ACAPI_Element_GetQuantities(element.header.guid, &params, &quantities, &mask) == NoError;
+    recordRead = ACAPI_Element_GetQuantities(element.header.guid, &params, &quantities, &mask) == NoError;
+    // A failed request may have written part of the buffers.
+    if (!recordRead)
+        ClearBuffers();
+    if (cache != nullptr)
+        cache->QuantitiesFetched(element.header.guid, recordRead);
+    return recordRead;
 }
 
 void Calculation::GetSpecificWeightProperty(Article& article) {
@@ -53,19 +77,20 @@ void Calculation::GetSpecificWeightProperty(Article& article) {
 }
 
 double Calculation::Value(Int32 n) {
-    if (n < 0 || n >= API_QuantityValueCount)
+    if (!RecordRead() || n < 0 || n >= API_QuantityValueCount)
         return -1.0;
     return quantity.values[n];
 }
 
 Int32 Calculation::IntegerInSecondHalf(Int32 n) {
-    if (n < 0 || n >= API_QuantityValueCount)
+    if (!RecordRead() || n < 0 || n >= API_QuantityValueCount)
         return -1;
     return quantity.IntegerInValue(n, 1);
 }
 
 bool Calculation::HasSkinRow(const Article& article) {
-    return article.skinIndex >= 0 && static_cast<GS::USize>(article.skinIndex) < composites.GetSize();
+    return RecordRead() && article.skinIndex >= 0 &&
+           static_cast<GS::USize>(article.skinIndex) < composites.GetSize();
 }
 
 double Calculation::SkinVolume(const Article& article) {
@@ -74,4 +99,8 @@ double Calculation::SkinVolume(const Article& article) {
 
 double Calculation::SkinProjectedArea(const Article& article) {
     return HasSkinRow(article) ? composites[static_cast<GS::UIndex>(article.skinIndex)].projectedArea : -1.0;
+}
+
+UInt64 Calculation::UnreadUses() {
+    return unreadUses;
 }

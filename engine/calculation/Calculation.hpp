@@ -15,13 +15,14 @@ class Calculation {
     static API_QuantityPar params;
     static API_Quantities quantities;
 
-    // Fetches every quantity of the element into the buffers; true when the host reported no error.
-    // Values the host does not write keep the previous element's.
+    // Clears the buffers and fetches every quantity of the element into them; true when the host reported
+    // no error. After a failed request the record counts as unread: nothing is measured from it. Within a
+    // take-off, buffers that already hold the element's quantities are kept as they are.
     static bool GetElementParameters(API_Element element);
     // Writes the article's specific-weight text into extraInfo2 (unchanged when no positive weight).
     static void GetSpecificWeightProperty(Article& article);
 
-    // Quantity value n of the element's record.
+    // Quantity value n of the element's record; -1.0 (not measured) when the record is unread.
     static double Value(Int32 n);
     // The 32-bit integer in the second half of quantity value n.
     static Int32 IntegerInSecondHalf(Int32 n);
@@ -30,4 +31,10 @@ class Calculation {
     static bool HasSkinRow(const Article& article);
     static double SkinVolume(const Article& article);
     static double SkinProjectedArea(const Article& article);
+    // How often a value of an unread record was asked for so far: a value computed while this count
+    // grew is not a measurement.
+    static UInt64 UnreadUses();
+
+  private:
+    static void ClearBuffers();
 };

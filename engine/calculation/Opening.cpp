@@ -12,16 +12,10 @@ constexpr UnitChoice kChoices[] = {
     {"m3 - volume", ChoiceField::UnitOnly, "m3", nullptr},
 };
 
-bool ReadElement(const API_Guid& guid, API_Element& element) {
-    element = API_Element();
-    element.header.guid = guid;
-    return ACAPI_Element_Get(&element) == NoError;
-}
-
 // The owner's thickness; 0.0 when the owner cannot be read, nullopt for an owner of another type.
 std::optional<double> OwnerThickness(const API_Guid& owner) {
     API_Element element;
-    if (!ReadElement(owner, element)) {
+    if (!Main::GetElement(owner, element)) {
         return 0.0;
     }
     switch (element.header.type.typeID) {
@@ -53,7 +47,7 @@ bool Opening::EvaluateUserCalculation(Article& article, GS::UniString choice) {
 
 double Opening::GetVolumeProperty(Article& article) {
     API_Element element;
-    if (!ReadElement(article.guid, element)) {
+    if (!Main::GetElement(article.guid, element)) {
         return -1.0;
     }
     const std::optional<double> thickness = OwnerThickness(element.opening.owner);

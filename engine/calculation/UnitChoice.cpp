@@ -43,8 +43,10 @@ bool ApplyUnitChoice(std::span<const UnitChoice> table, Article& article, const 
             continue;
         }
         if (row.value != nullptr) {
+            const UInt64 unreadBefore = Calculation::UnreadUses();
             if (const std::optional<double> value = row.value(article)) {
-                Write(article, row.field, *value);
+                // A value computed from an unread quantity record is not a measurement.
+                Write(article, row.field, Calculation::UnreadUses() == unreadBefore ? *value : -1.0);
             }
         }
         article.unit = row.unit;

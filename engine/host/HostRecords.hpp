@@ -11,17 +11,21 @@
 
 namespace hostaccess {
 
-// An element memo that is released when the scope ends, whether or not the read succeeded (the host
-// accepts a memo without handles).
+// An element memo that is released when the scope ends, once it was asked for, whether or not the read
+// succeeded (the host accepts a memo without handles).
 class ScopedMemo {
   public:
     ScopedMemo() = default;
     ScopedMemo(const ScopedMemo&) = delete;
     ScopedMemo& operator=(const ScopedMemo&) = delete;
-    ~ScopedMemo() { ACAPI_DisposeElemMemoHdls(&memo_); }
+    ~ScopedMemo() {
+        if (asked_)
+            ACAPI_DisposeElemMemoHdls(&memo_);
+    }
 
     // True when the host handed out the memo.
     bool Read(const API_Guid& guid, UInt64 mask) {
+        asked_ = true;
         return ACAPI_Element_GetMemo(guid, &memo_, mask) == NoError;
     }
     const API_ElementMemo& operator*() const { return memo_; }
@@ -29,6 +33,7 @@ class ScopedMemo {
 
   private:
     API_ElementMemo memo_{};
+    bool asked_ = false;
 };
 
 // A memory handle of records of type T, killed when the scope ends.

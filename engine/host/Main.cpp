@@ -1,5 +1,6 @@
 #include "engine/host/Main.hpp"
 
+#include "engine/host/HostReads.hpp"
 #include "engine/host/HostRecords.hpp"
 
 #include <array>
@@ -61,14 +62,35 @@ constexpr std::array<API_NeigID, 45> NeigOfElemType = {
 };
 static_assert(NeigOfElemType.back() == APINeigOfElemType(45));
 
+bool ReadStories(hostaccess::StoryTable& table) {
+    API_StoryInfo info{};
+    const GSErrCode err = ACAPI_ProjectSetting_GetStorySettings(&info, 0);
+    const hostaccess::ScopedHandle<API_StoryType> stories(info.data);
+    if (err != NoError)
+        return false;
+    table.firstStory = info.firstStory;
+    for (std::size_t i = 0; i < stories.Count(); ++i)
+        table.names.Push(hostaccess::FieldText(stories[i].uName));
+    return true;
+}
+
 } // namespace
 
 // ---- Elements and selection ----
 
 bool Main::GetElement(API_Guid guid, API_Element& element) {
-    element = API_Element{};
+    const auto read = [&guid](API_Element& record) {
+        record = API_Element{};
+        record.header.guid = guid;
+        return ACAPI_Element_Get(&record, 0) == NoError;
+    };
+    hostaccess::ElementReads* reads = hostaccess::ReadsOf(guid);
+    if (reads == nullptr)
+        return read(element);
+    const API_Element* record = reads->record.Get(read);
+    element = record == nullptr ? API_Element{} : *record;
     element.header.guid = guid;
-    return ACAPI_Element_Get(&element, 0) == NoError;
+    return record != nullptr;
 }
 
 bool Main::SelectElements(const GS::Array<API_Guid>& guids) {
@@ -108,8 +130,9 @@ GS::UniString Main::GetElementID(const API_Element& element) {
 }
 
 GS::UniString Main::GetElementID(const API_Elem_Head& header) {
-    hostaccess::ScopedMemo memo;
-    if (!memo.Read(header.guid, APIMemoMask_All) || memo->elemInfoString == nullptr)
+    hostaccess::ScopedMemo fresh;
+    const API_ElementMemo* memo = hostaccess::ReadMemo(header.guid, fresh);
+    if (memo == nullptr || memo->elemInfoString == nullptr)
         return GS::UniString();
     GS::UniString id = *memo->elemInfoString;
     id.Trim();
@@ -117,16 +140,16 @@ GS::UniString Main::GetElementID(const API_Elem_Head& header) {
 }
 
 GS::UniString Main::GetStoryName(const API_Element& element) {
-    API_StoryInfo info{};
-    const GSErrCode err = ACAPI_ProjectSetting_GetStorySettings(&info, 0);
-    const hostaccess::ScopedHandle<API_StoryType> stories(info.data);
-    if (err != NoError)
+    hostaccess::StoryTable fresh;
+    const hostaccess::StoryTable* table = hostaccess::ReadThrough(
+        hostaccess::CacheTable(&hostaccess::TakeoffCache::stories), fresh, ReadStories);
+    if (table == nullptr)
         return GS::UniString();
 
-    const int entry = element.header.floorInd - info.firstStory;
-    if (entry < 0 || static_cast<std::size_t>(entry) >= stories.Count())
+    const int entry = element.header.floorInd - table->firstStory;
+    if (entry < 0 || static_cast<std::size_t>(entry) >= table->names.GetSize())
         return GS::UniString();
-    GS::UniString name = hostaccess::FieldText(stories[static_cast<std::size_t>(entry)].uName);
+    GS::UniString name = table->names[static_cast<GS::UIndex>(entry)];
     if (name.IsEmpty())
         name = GS::UniString::Printf("%d. Story", static_cast<int>(element.header.floorInd));
     return name;
@@ -152,7 +175,18 @@ bool Main::GetLibPart(const API_Element& element, API_LibPart& libPart) {
     }
     if (libPart.index == 0)
         return true;
-    return ACAPI_LibraryPart_Get(&libPart) == NoError;
+    const auto read = [&libPart](API_LibPart& record) {
+        record = libPart;
+        return ACAPI_LibraryPart_Get(&record) == NoError;
+    };
+    API_LibPart fresh;
+    const API_LibPart* record =
+        hostaccess::ReadThrough(hostaccess::CacheTable(&hostaccess::TakeoffCache::libParts),
+                                {libPart.typeID, libPart.index}, fresh, read);
+    if (record == nullptr)
+        return false;
+    libPart = *record;
+    return true;
 }
 
 GS::UniString Main::GetLibPartName(API_Guid guid) {

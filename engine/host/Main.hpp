@@ -1,8 +1,9 @@
 // The engine's access to the open project: element records, properties and library-part parameters by
-// name, element IDs, story and library-part names, and the host selection. All operations are static
-// and keep no cache: each call asks the host again and releases every memo and handle it fetched
-// before it returns, also on its error paths. No operation raises; host failures become the neutral
-// results stated below (false, "", 0.0, or -1.0 for a property that is not there).
+// name, element IDs, story and library-part names, and the host selection. All operations are static.
+// Within a take-off their reads go through the take-off's cache (TakeoffCache.hpp); outside one each call
+// asks the host and releases every memo and handle it fetched before it returns, also on its error paths.
+// No operation raises; host failures become the neutral results stated below (false, "", 0.0, or -1.0 for
+// a property that is not there).
 //
 // Sources: Main.cpp (elements, IDs, stories, library parts, selection), MainProperties.cpp,
 // MainParameters.cpp.

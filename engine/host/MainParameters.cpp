@@ -1,4 +1,5 @@
 #include "engine/Article.hpp"
+#include "engine/host/HostReads.hpp"
 #include "engine/host/HostRecords.hpp"
 #include "engine/host/Main.hpp"
 
@@ -57,24 +58,37 @@ double ParameterList::RealAt(std::size_t index) const {
     return index < count_ ? RealValue(&(*params_)[index]) : 0.0;
 }
 
+// Hands the element's parameter list to `use`; false, without calling it, when the memo cannot be read.
+template <typename Use> bool WithParameters(const API_Guid& guid, Use&& use) {
+    hostaccess::ScopedMemo fresh;
+    const API_ElementMemo* memo = hostaccess::ReadMemo(guid, fresh);
+    if (memo == nullptr)
+        return false;
+    use(ParameterList(*memo));
+    return true;
+}
+
 // Product of the real values of the element's first `factors` parameters; 0.0 when unreadable.
 double ProductOfFirst(API_Guid guid, std::size_t factors) {
     API_Element element;
-    hostaccess::ScopedMemo memo;
-    if (!Main::GetElement(guid, element) || !memo.Read(guid, APIMemoMask_AddPars))
+    if (!Main::GetElement(guid, element))
         return 0.0;
-    const ParameterList list(*memo);
-    double product = 1.0;
-    for (std::size_t i = 0; i < factors; ++i)
-        product *= list.RealAt(i);
+    double product = 0.0;
+    WithParameters(guid, [&](const ParameterList& list) {
+        product = 1.0;
+        for (std::size_t i = 0; i < factors; ++i)
+            product *= list.RealAt(i);
+    });
     return product;
 }
 
 } // namespace
 
 bool Main::HasParameter(const API_Element& element, const GS::UniString& name) {
-    hostaccess::ScopedMemo memo;
-    return memo.Read(element.header.guid, APIMemoMask_AddPars) && ParameterList(*memo).Find(name) != nullptr;
+    bool found = false;
+    WithParameters(element.header.guid,
+                   [&](const ParameterList& list) { found = list.Find(name) != nullptr; });
+    return found;
 }
 
 bool Main::HasParameter(API_Guid guid, const GS::UniString& name) {
@@ -83,10 +97,10 @@ bool Main::HasParameter(API_Guid guid, const GS::UniString& name) {
 }
 
 double Main::GetParameterDouble(const API_Element& element, const GS::UniString& name) {
-    hostaccess::ScopedMemo memo;
-    if (!memo.Read(element.header.guid, APIMemoMask_AddPars))
-        return 0.0;
-    return RealValue(ParameterList(*memo).Find(name));
+    double value = 0.0;
+    WithParameters(element.header.guid,
+                   [&](const ParameterList& list) { value = RealValue(list.Find(name)); });
+    return value;
 }
 
 double Main::GetParameterDouble(API_Guid guid, const GS::UniString& name) {
@@ -99,10 +113,10 @@ bool Main::GetParameterBool(API_Guid guid, const GS::UniString& name) {
 }
 
 GS::UniString Main::GetParameterString(const API_Element& element, const GS::UniString& name) {
-    hostaccess::ScopedMemo memo;
-    if (!memo.Read(element.header.guid, APIMemoMask_AddPars))
-        return GS::UniString();
-    return TextValue(ParameterList(*memo).Find(name));
+    GS::UniString text;
+    WithParameters(element.header.guid,
+                   [&](const ParameterList& list) { text = TextValue(list.Find(name)); });
+    return text;
 }
 
 GS::UniString Main::GetParameterString(API_Guid guid, const GS::UniString& name) {
@@ -131,11 +145,9 @@ void Main::GetObjectSizeParameters(const API_Element& element, Article& article)
         article.size3 = GetParameterDouble(article.guid, "rm_ProfileHeight");
         return;
     }
-    hostaccess::ScopedMemo memo;
-    if (!memo.Read(element.header.guid, APIMemoMask_AddPars))
-        return;
-    const ParameterList list(*memo);
-    article.size1 = list.RealAt(0);
-    article.size2 = list.RealAt(1);
-    article.size3 = list.RealAt(2);
+    WithParameters(element.header.guid, [&article](const ParameterList& list) {
+        article.size1 = list.RealAt(0);
+        article.size2 = list.RealAt(1);
+        article.size3 = list.RealAt(2);
+    });
 }

@@ -1,25 +1,31 @@
+#include "engine/host/HostReads.hpp"
 #include "engine/host/Main.hpp"
 
 bool Main::GetElementProperty(const API_Element& element, const GS::UniString& name,
                               API_PropertyDefinitionFilter filter, API_Property& property) {
     const API_Guid& elemGuid = element.header.guid;
-    GS::Array<API_PropertyDefinition> definitions;
-    if (ACAPI_Element_GetPropertyDefinitions(elemGuid, filter, definitions) != NoError)
+    GS::Array<API_PropertyDefinition> fresh;
+    const GS::Array<API_PropertyDefinition>* definitions =
+        hostaccess::ReadDefinitions(elemGuid, filter, fresh);
+    if (definitions == nullptr)
         return false;
 
-    GS::Array<API_Guid> taken;
-    for (const API_PropertyDefinition& definition : definitions) {
+    const API_PropertyDefinition* taken = nullptr;
+    for (const API_PropertyDefinition& definition : *definitions) {
         if (StringsMatch(definition.name, name) &&
-            ACAPI_Element_IsPropertyDefinitionVisible(elemGuid, definition.guid)) {
-            taken.Push(definition.guid);
+            hostaccess::IsDefinitionVisible(elemGuid, definition.guid)) {
+            taken = &definition;
             break;
         }
     }
-
-    GS::Array<API_Property> properties;
-    if (ACAPI_Element_GetPropertyValuesByGuid(elemGuid, taken, properties) != NoError || properties.IsEmpty())
+    // Without a definition to ask for, the values request would answer nothing.
+    if (taken == nullptr)
         return false;
-    property = properties[0];
+    API_Property value;
+    const API_Property* read = hostaccess::ReadValue(elemGuid, taken->guid, value);
+    if (read == nullptr)
+        return false;
+    property = *read;
     return true;
 }
 
@@ -55,11 +61,11 @@ double Main::ToDouble(const API_Property& property) {
 
 GS::UniString Main::GetUserDefinedPropertyString(API_Element element, const GS::UniString& name) {
     API_Property property;
-    GS::UniString text;
-    if (!GetElementProperty(element, name, API_PropertyDefinitionFilter_UserDefined, property) ||
-        ACAPI_Property_GetPropertyValueString(property, &text) != NoError)
+    if (!GetElementProperty(element, name, API_PropertyDefinitionFilter_UserDefined, property))
         return GS::UniString();
-    return text;
+    GS::UniString fresh;
+    const GS::UniString* text = hostaccess::ReadValueText(element.header.guid, property, fresh);
+    return text == nullptr ? GS::UniString() : *text;
 }
 
 GS::UniString Main::GetUserDefinedPropertyString(API_Guid guid, const GS::UniString& name) {

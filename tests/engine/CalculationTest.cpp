@@ -30,7 +30,7 @@ class CalculationTest : public ::testing::Test {
     }
 };
 
-TEST_F(CalculationTest, OneRequestFillsTheBuffersAndKeepsValuesTheHostDoesNotWrite) {
+TEST_F(CalculationTest, OneRequestFillsTheClearedBuffers) {
     ProjectBuilder b;
     const API_Guid first = b.AddElement(API_StairID)
                                .Quantity(0, 1.5)
@@ -58,12 +58,12 @@ TEST_F(CalculationTest, OneRequestFillsTheBuffersAndKeepsValuesTheHostDoesNotWri
 
     ASSERT_TRUE(Calculation::GetElementParameters(ElementOf(second)));
     EXPECT_EQ(Calculation::Value(0), 4.0);
-    EXPECT_EQ(Calculation::Value(20), 2.5);
-    EXPECT_EQ(Calculation::IntegerInSecondHalf(5), 7);
+    EXPECT_EQ(Calculation::Value(20), 0.0);
+    EXPECT_EQ(Calculation::IntegerInSecondHalf(5), 0);
     EXPECT_TRUE(Calculation::composites.IsEmpty());
 }
 
-TEST_F(CalculationTest, HostFailureLeavesEmptiedArrays) {
+TEST_F(CalculationTest, HostFailureLeavesAnUnreadRecord) {
     ProjectBuilder b;
     const API_Guid wall = b.AddElement(API_WallID).Quantity(0, 9.0).CompositeRow(1, 0.2, 2.0);
     b.Install();
@@ -75,7 +75,10 @@ TEST_F(CalculationTest, HostFailureLeavesEmptiedArrays) {
     EXPECT_TRUE(Calculation::composites.IsEmpty());
     EXPECT_TRUE(Calculation::elemPartQuantities.IsEmpty());
     EXPECT_TRUE(Calculation::elemPartComposites.IsEmpty());
-    EXPECT_EQ(Calculation::Value(0), 9.0);
+    const UInt64 unreadUses = Calculation::UnreadUses();
+    EXPECT_EQ(Calculation::Value(0), -1.0);
+    EXPECT_EQ(Calculation::IntegerInSecondHalf(0), -1);
+    EXPECT_EQ(Calculation::UnreadUses(), unreadUses + 2);
 
     Faults::Clear();
     EXPECT_FALSE(Calculation::GetElementParameters(ElementOf(b.NewGuid())));

@@ -6,6 +6,7 @@
 #include "engine/host/Main.hpp"
 
 #include "hostplatform/Host.hpp"
+#include "hostplatform/HostCalls.hpp"
 #include "hostplatform/ProjectLoader.hpp"
 
 #include <gtest/gtest.h>
@@ -303,8 +304,12 @@ class SampleTakeoffTest : public testing::Test {
         Articles::articleCount = 0;
         Articles::reportCount = 0;
         Articles::allArticlesGroups.Clear();
+        hostplatform::HostCalls::Reset();
+        const Int64 memos = hostplatform::LiveMemoCount();
         read = Articles::ReadElementsFromModel(false);
         cancelled = read && Articles::EvaluateElements();
+        hostCalls = hostplatform::HostCalls::Total();
+        memosKept = hostplatform::LiveMemoCount() - memos;
     }
     static void TearDownTestSuite() {
         Articles::allArticlesGroups.Clear();
@@ -333,6 +338,8 @@ class SampleTakeoffTest : public testing::Test {
 
     static inline bool read = false;
     static inline bool cancelled = true;
+    static inline std::uint64_t hostCalls = 0;
+    static inline Int64 memosKept = -1;
 };
 
 TEST_F(SampleTakeoffTest, RunsOverEveryElementOfTheHouse) {
@@ -345,6 +352,13 @@ TEST_F(SampleTakeoffTest, RunsOverEveryElementOfTheHouse) {
     EXPECT_EQ(window.subtitle, "129 elementen");
     EXPECT_EQ(window.cancelChecks, 129);
     EXPECT_FALSE(window.open);
+    EXPECT_EQ(memosKept, 0);
+}
+
+// Every host call costs on the real host: a change that asks more per element must show up here (about a
+// sixth of the calls read the QELM tree and the project's attributes once).
+TEST_F(SampleTakeoffTest, AsksTheHostAtMostThirteenPointTwoCallsPerElement) {
+    EXPECT_LE(hostCalls * 10, 132u * 129u) << hostCalls / 129.0 << " calls per element";
 }
 
 TEST_F(SampleTakeoffTest, GroupsHoldTheHandWorkedArticlesAndTotals) {

@@ -291,6 +291,28 @@ TEST_F(TakeoffTest, ElementsOwnClassificationReplacesItsSkins) {
     EXPECT_EQ(Articles::articleCount, 4);
 }
 
+TEST_F(TakeoffTest, FailedQuantityReadMeasuresNothingAndIsReported) {
+    const API_Guid first = Item("30.01.", "m");
+    const API_Guid second = Item("30.02.", "m");
+    b.AddElement(API_WallID).Id("W-1").Classify(qelm, first).Quantity(25, 10.0);
+    const API_Guid unread = b.AddElement(API_WallID).Id("W-2").Classify(qelm, second).Quantity(25, 20.0);
+    b.AddElement(API_WallID).Id("W-3").Classify(qelm, first).Quantity(25, 30.0).Quantity(20, 2.5);
+    Faults::FailCallFor("ACAPI_Element_GetQuantities", unread);
+    EXPECT_FALSE(TakeOff());
+
+    ASSERT_EQ(ElementIDs(ArticlesOf("30.01.")), (Ids{"W-1", "W-3"}));
+    EXPECT_EQ(ArticlesOf("30.01.")[0].length, 10.0);
+    EXPECT_EQ(ArticlesOf("30.01.")[1].length, 30.0);
+    ASSERT_EQ(ArticlesOf("30.02.").GetSize(), 1u);
+    const Article& unmeasured = ArticlesOf("30.02.")[0];
+    EXPECT_EQ(Utf8(unmeasured.unit), "m");
+    EXPECT_EQ(unmeasured.length, -1.0);
+    EXPECT_EQ(unmeasured.size1, -1.0);
+    ASSERT_EQ(Reports().GetSize(), 1u);
+    EXPECT_EQ(Utf8(Reports()[0].elementID), "W-2");
+    EXPECT_EQ(Utf8(Reports()[0].message), "Hoeveelheden niet leesbaar");
+}
+
 TEST_F(TakeoffTest, StairGetsTheSecondClassificationOfItsSource) {
     const API_Guid stairItem = Item("60.10.", "trede");
     const API_Guid sourceItem = Item("60.20.", "st");

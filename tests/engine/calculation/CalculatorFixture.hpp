@@ -13,12 +13,7 @@
 
 class CalculatorTest : public HostAccessTest {
   protected:
-    void SetUp() override {
-        HostAccessTest::SetUp();
-        // The quantity record keeps values between elements; start each test from zeros.
-        Calculation::quantity = API_ElementQuantity{};
-        Calculation::composites.Clear();
-    }
+    void SetUp() override { HostAccessTest::SetUp(); }
 
     // Installs the project and fetches the element's quantities; the article is that element's, with
     // the given code and the measure flags named.
