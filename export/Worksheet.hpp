@@ -21,9 +21,9 @@
 // replaces that facet only.
 //
 // Operations return true when the cell or range took the change. Texts are UTF-8; what XML cannot
-// carry is replaced by U+FFFD (see CleanText). Numbers must be finite. A failure that makes the
-// workbook wrong (an earlier row, a row past 1,048,576, a malformed reference, overlapping merges,
-// a library error) also sets the sheet's status(), which save() then reports. Refusals the caller can
+// carry is replaced by U+FFFD (see CleanText). Numbers must be writable (see IsWritableNumber). A failure
+// that makes the workbook wrong (an earlier row, a row past 1,048,576, a malformed reference, overlapping
+// merges, a library error) also sets the sheet's status(), which save() then reports. Refusals the caller can
 // make good (a text too long, a number not finite, a bad font) leave the status alone.
 //
 // Numbers reach the file in the "C" numeric locale whatever the thread's locale. Spreadsheets that do
@@ -71,18 +71,23 @@ struct Status {
     explicit operator bool() const { return ok(); }
 };
 
+// True when a number cell can hold `number`: it is finite, and so is the text the library writes for
+// it. The library writes 16 significant digits, which round the very largest doubles up past the
+// largest double, so that readers see an infinity.
+bool IsWritableNumber(double number);
+
 class Worksheet;
 
 class Cell {
   public:
     // The value, replacing any value or formula. A text longer than 32,767 characters (UTF-16 units,
     // after cleaning) is refused and leaves the cell as it was; an empty text leaves no value. A number
-    // that is not finite leaves the cell without a value and returns false.
+    // that is not writable leaves the cell without a value and returns false.
     [[nodiscard]] bool value(std::string_view text);
     bool value(double number);
     // A formula ("=T9*U9" or "T9*U9") with its computed result, which spreadsheets that do not
     // recalculate on load show. An empty formula or one over 8,192 characters is refused; a result that
-    // is not finite is stored as 0 and returns false.
+    // is not writable is stored as 0 and returns false.
     bool formula(std::string_view formula, double cached_result);
     // A number format code such as "0.00"; "" is General. Codes over 127 bytes are refused.
     bool number_format(std::string_view code);
