@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -18,6 +19,10 @@
 namespace xlsx {
 
 namespace {
+
+constexpr int kMaxLinks = 40; // as the kernel follows them
+constexpr int kRandomLength = 8;
+constexpr std::size_t kTempNameExtra = 2 + kRandomLength + 4; // ".", ".", random, ".tmp"
 
 std::string SystemError(const std::string& what, const std::string& path) {
     return what + " '" + path + "': " + std::strerror(errno);
@@ -32,7 +37,21 @@ std::string RandomSuffix() {
     mixed *= 0xBF58476D1CE4E5B9ull;
     char text[17];
     std::snprintf(text, sizeof text, "%016llx", mixed);
-    return std::string(text, 8);
+    return std::string(text, kRandomLength);
+}
+
+// "<folder>/.<name>." with the name cut (never inside a UTF-8 character) so that the random part and
+// ".tmp" still fit the folder's longest name.
+std::string TempStem(const std::string& folder, const std::string& name) {
+    const long longest = pathconf(folder.c_str(), _PC_NAME_MAX);
+    const std::size_t name_max = longest > 0 ? static_cast<std::size_t>(longest) : NAME_MAX;
+    std::size_t keep = name.size();
+    if (name_max > kTempNameExtra && keep > name_max - kTempNameExtra) {
+        keep = name_max - kTempNameExtra;
+        while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80)
+            --keep;
+    }
+    return folder + "/." + name.substr(0, keep) + ".";
 }
 
 bool SyncPath(const std::string& path, int flags) {
@@ -42,6 +61,24 @@ bool SyncPath(const std::string& path, int flags) {
     const bool synced = fsync(fd) == 0;
     close(fd);
     return synced;
+}
+
+// An existing file is replaced only when the user may write it and it has no other names.
+bool MayReplace(const std::string& target, const struct stat& existing, std::string& error) {
+    if (existing.st_nlink > 1) {
+        error = "'" + target + "' has " + std::to_string(existing.st_nlink - 1) +
+                " other name(s) (hard links); saving would split them";
+        return false;
+    }
+    // Opening it for writing (without truncating) asks the real question: modes, ACLs, read-only
+    // mounts and immutable files all answer here.
+    const int fd = open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        error = "'" + target + "' cannot be written: " + std::strerror(errno);
+        return false;
+    }
+    close(fd);
+    return true;
 }
 
 // What the check keeps of an entry while reading it: its start, its end, and whether a marker occurs.
@@ -115,6 +152,27 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+std::string ResolveLinks(const std::string& path, std::string& error) {
+    std::string current = path;
+    for (int hop = 0; hop <= kMaxLinks; ++hop) {
+        struct stat info {};
+        if (lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return current;
+        char target[PATH_MAX];
+        const ssize_t length = readlink(current.c_str(), target, sizeof target);
+        if (length <= 0 || static_cast<std::size_t>(length) >= sizeof target) {
+            error = SystemError("cannot read the symbolic link", current);
+            return {};
+        }
+        const std::string folder = FolderOf(current);
+        current = target[0] == '/' ? std::string(target, static_cast<std::size_t>(length))
+                                   : (folder == "/" ? "" : folder) + "/" +
+                                         std::string(target, static_cast<std::size_t>(length));
+    }
+    error = "'" + path + "' leads through more than " + std::to_string(kMaxLinks) + " symbolic links";
+    return {};
+}
+
 std::string ReserveTempBeside(const std::string& target, std::string& error) {
     const auto slash = target.rfind('/');
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
@@ -122,7 +180,7 @@ std::string ReserveTempBeside(const std::string& target, std::string& error) {
         error = "'" + target + "' does not name a file";
         return {};
     }
-    const std::string stem = FolderOf(target) + "/." + name + ".";
+    const std::string stem = TempStem(FolderOf(target), name);
     for (int attempt = 0; attempt < 64; ++attempt) {
         const std::string candidate = stem + RandomSuffix() + ".tmp";
         const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -181,8 +239,13 @@ bool CheckWorkbookZip(const std::string& path, std::uint32_t last_row, std::stri
 
 bool ReplaceTarget(const std::string& temp_path, const std::string& target, std::string& error) {
     struct stat existing {};
-    if (stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
+    if (stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+        if (!MayReplace(target, existing, error)) {
+            DiscardTemp(temp_path);
+            return false;
+        }
         chmod(temp_path.c_str(), existing.st_mode & 07777);
+    }
     if (!SyncPath(temp_path, O_RDONLY)) {
         error = SystemError("cannot flush", temp_path);
         DiscardTemp(temp_path);

@@ -11,8 +11,12 @@ namespace xlsx {
 
 Workbook::Workbook(std::string target_path) : target_(std::move(target_path)) {
     std::string error;
-    temp_ = ReserveTempBeside(target_, error);
-    if (temp_.empty()) {
+    file_ = ResolveLinks(target_, error);
+    if (!file_.empty())
+        temp_ = ReserveTempBeside(file_, error);
+    if (file_.empty()) {
+        setup_ = Status{Error::replace_failed, error};
+    } else if (temp_.empty()) {
         setup_ = Status{Error::temp_file, error};
     } else {
         scratch_folder_ = FolderOf(temp_);
@@ -68,7 +72,7 @@ Status Workbook::save() {
         DiscardTemp(temp_);
         return Status{Error::incomplete_file, error};
     }
-    if (!ReplaceTarget(temp_, target_, error))
+    if (!ReplaceTarget(temp_, file_, error))
         return Status{Error::replace_failed, error};
     return Status{};
 }

@@ -4,8 +4,10 @@
 //
 // The target is named when the workbook is made, because the library writes to a file it is given at
 // the start: a temporary file reserved beside the target, in the same folder (the library's own
-// scratch files go there too). When that folder is missing or not writable, the workbook still takes
-// every cell (and checks it) but save() fails.
+// scratch files go there too). A target that is a symbolic link stands for the file it points to,
+// which is the one written, beside which the temporary file is made, and the link stays. When that
+// folder is missing or not writable, the workbook still takes every cell (and checks it) but save()
+// fails.
 //
 // A workbook is used by one thread at a time. Neither operation throws.
 #pragma once
@@ -33,7 +35,8 @@ class Workbook {
 
     // Writes the last row, closes the workbook into the temporary file, checks the library's result
     // and that the file is a complete, readable zip with a worksheet, and only then renames it over
-    // the target. Any failure, also the sheet's own status(), removes the temporary file, leaves the
+    // the target. A target the user may not write, or one with other names (hard links), is not
+    // replaced. Any failure, also the sheet's own status(), removes the temporary file, leaves the
     // target untouched and is returned. Once saved (or failed), the workbook is closed.
     Status save();
 
@@ -48,6 +51,7 @@ class Workbook {
     void release_library();
 
     std::string target_;
+    std::string file_; // the target with its symbolic links followed
     std::string temp_;
     std::string scratch_folder_;
     Status setup_;

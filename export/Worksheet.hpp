@@ -60,7 +60,7 @@ enum class Error : std::uint8_t {
     closed,          // the workbook was saved or abandoned
     temp_file,       // no temporary file could be made beside the target
     incomplete_file, // the written file is not a complete, readable workbook
-    replace_failed,  // the temporary file could not replace the target
+    replace_failed,  // the target cannot be replaced: not writable, other names, a link loop, rename
 };
 
 struct Status {

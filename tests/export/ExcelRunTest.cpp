@@ -275,14 +275,20 @@ TEST_F(ExcelRun, FailedSavesReportTheKindAndLeaveEveryFileAsItWas) {
          "De gedetailleerde meetstaat is NIET opgeslagen."},
         {folderTarget, ExportBouwsoft, "De Bouwsoft export is NIET opgeslagen."},
         {"", ExportBouwsoft, "De Bouwsoft export is NIET opgeslagen."},
+        {folder_.file("plain-file"), ExportSummary, "De samenvattende meetstaat is NIET opgeslagen."},
     };
+    ASSERT_EQ(link(folder_.file("plain-file").c_str(), folder_.file("second-name").c_str()), 0);
     for (const auto& c : cases) {
         EXPECT_FALSE(Export(c.path, c.type != ExportSummary, c.type)) << c.path;
         EXPECT_EQ(LastAlert(), c.failure + c.path);
         EXPECT_FALSE(hostplatform::ProcessWindow().open);
     }
-    EXPECT_EQ(ListFolder(folder_.path()), (std::set<std::string>{"plain-file", "meetstaat.xlsx"}));
+    EXPECT_EQ(ListFolder(folder_.path()),
+              (std::set<std::string>{"plain-file", "second-name", "meetstaat.xlsx"}));
     EXPECT_EQ(ReadFile(folder_.file("plain-file")), kOldBytes);
+    const auto log = hostplatform::DebugLog();
+    EXPECT_TRUE(!log.empty() && log.back().find("hard links") != std::string::npos)
+        << "the log says why a file with other names was not replaced";
     EXPECT_EQ(ReadFile(folderTarget + "/inside"), kOldBytes);
     EXPECT_EQ(ListFolder(folderTarget), std::set<std::string>{"inside"});
     EXPECT_EQ(Excel::ws, nullptr) << "no handle outlives its workbook";

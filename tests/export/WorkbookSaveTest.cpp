@@ -1,5 +1,6 @@
-// Saving a workbook: the target is replaced only by a complete, checked workbook; every failure and
-// every cancel leaves an existing target byte-for-byte as it was and no temporary file behind.
+// Saving a workbook: the target is replaced only by a complete, checked workbook, and only when the
+// user may write it; a link is saved through; every failure and every cancel leaves an existing
+// target byte-for-byte as it was and no temporary file behind.
 #include "export/SafeSave.hpp"
 #include "export/Workbook.hpp"
 #include "tests/export/XlsxTestUtil.hpp"
@@ -8,8 +9,10 @@
 #include <zip.h>
 
 #include <csignal>
+#include <functional>
 #include <set>
 
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -20,6 +23,7 @@ namespace {
 using namespace xlsx;
 using xlsx_test::ListFolder;
 using xlsx_test::ReadFile;
+using xlsx_test::SheetXml;
 using xlsx_test::TempFolder;
 
 const std::string kOldBytes = "the previous workbook, which must survive a failed export";
@@ -114,6 +118,108 @@ TEST(WorkbookSave, FailedSheetAndCancelLeaveTheOldFileByteForByte) {
     EXPECT_EQ(ReadFile(target), kOldBytes);
     EXPECT_EQ(ListFolder(folder.path()), std::set<std::string>{"meetstaat.xlsx"});
     EXPECT_EQ(xlsx_test::OpenFileCount(), files_before) << "an abandoned workbook keeps no file open";
+}
+
+// Runs `body` as the unprivileged user nobody, in a child; its result, or -1.
+int AsNobody(const std::function<int()>& body) {
+    return xlsx_test::InChild([&] {
+        return setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0 ? body() : 100;
+    });
+}
+
+TEST(WorkbookSave, ATargetTheUserMayNotWriteIsNotReplaced) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as another user";
+    TempFolder folder;
+    ASSERT_EQ(chown(folder.path().c_str(), 65534, 65534), 0); // the user may write the folder
+    const std::string theirs = folder.file("van-een-ander.xlsx");
+    const std::string locked = folder.file("alleen-lezen.xlsx");
+    const std::string own = folder.file("eigen.xlsx");
+    for (const std::string& path : {theirs, locked, own})
+        xlsx_test::WriteFile(path, kOldBytes);
+    ASSERT_EQ(chown(locked.c_str(), 65534, 65534) | chown(own.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(chmod(locked.c_str(), 0444), 0);
+
+    const int wrong = AsNobody([&] {
+        int failures = 0;
+        for (const std::string& path : {theirs, locked}) {
+            Workbook book(path);
+            WriteRows(book.active_sheet(), 3);
+            failures += book.save().error != Error::replace_failed;
+        }
+        Workbook book(own);
+        WriteRows(book.active_sheet(), 3);
+        return failures + !book.save().ok();
+    });
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(ReadFile(theirs), kOldBytes);
+    EXPECT_EQ(ReadFile(locked), kOldBytes);
+    EXPECT_NE(ReadFile(own), kOldBytes);
+    EXPECT_EQ(ListFolder(folder.path()),
+              (std::set<std::string>{"van-een-ander.xlsx", "alleen-lezen.xlsx", "eigen.xlsx"}));
+}
+
+Status SaveThreeRows(const std::string& target) {
+    Workbook book(target);
+    WriteRows(book.active_sheet(), 3);
+    return book.save();
+}
+
+TEST(WorkbookSave, ALinkIsSavedThroughToTheFileItPointsTo) {
+    TempFolder folder;
+    ASSERT_EQ(mkdir(folder.file("echt").c_str(), 0755), 0);
+    const std::string real = folder.file("echt/meetstaat.xlsx");
+    xlsx_test::WriteFile(real, kOldBytes);
+    // A chain: an absolute link to a relative link to the file.
+    ASSERT_EQ(symlink("echt/meetstaat.xlsx", folder.file("relatief").c_str()), 0);
+    ASSERT_EQ(symlink(folder.file("relatief").c_str(), folder.file("absoluut").c_str()), 0);
+    ASSERT_EQ(symlink("echt/nieuw.xlsx", folder.file("los").c_str()), 0);
+    ASSERT_EQ(symlink("lus-b", folder.file("lus-a").c_str()), 0);
+    ASSERT_EQ(symlink("lus-a", folder.file("lus-b").c_str()), 0);
+
+    const Status through = SaveThreeRows(folder.file("absoluut"));
+    ASSERT_TRUE(through.ok()) << through.message;
+    EXPECT_NE(SheetXml(real).find("rij 3"), std::string::npos);
+    const Status dangling = SaveThreeRows(folder.file("los"));
+    ASSERT_TRUE(dangling.ok()) << dangling.message;
+    EXPECT_NE(SheetXml(folder.file("echt/nieuw.xlsx")).find("rij 3"), std::string::npos);
+    EXPECT_EQ(SaveThreeRows(folder.file("lus-a")).error, Error::replace_failed);
+
+    for (const char* link : {"relatief", "absoluut", "los", "lus-a", "lus-b"}) {
+        struct stat info {};
+        EXPECT_TRUE(lstat(folder.file(link).c_str(), &info) == 0 && S_ISLNK(info.st_mode)) << link;
+    }
+    EXPECT_EQ(ListFolder(folder.file("echt")), (std::set<std::string>{"meetstaat.xlsx", "nieuw.xlsx"}));
+    EXPECT_EQ(ListFolder(folder.path()).size(), 6u) << "no temporary file beside a link";
+}
+
+TEST(WorkbookSave, AFileWithOtherNamesIsNotSplit) {
+    TempFolder folder;
+    const std::string target = folder.file("meetstaat.xlsx");
+    xlsx_test::WriteFile(target, kOldBytes);
+    ASSERT_EQ(link(target.c_str(), folder.file("tweede-naam.xlsx").c_str()), 0);
+    const Status saved = SaveThreeRows(target);
+    EXPECT_EQ(saved.error, Error::replace_failed);
+    EXPECT_NE(saved.message.find("hard link"), std::string::npos) << saved.message;
+    EXPECT_EQ(ReadFile(target), kOldBytes);
+    EXPECT_EQ(ReadFile(folder.file("tweede-naam.xlsx")), kOldBytes);
+    EXPECT_EQ(ListFolder(folder.path()).size(), 2u);
+}
+
+TEST(WorkbookSave, EveryNameTheFileSystemTakesCanBeSavedTo) {
+    TempFolder folder;
+    std::set<std::string> names;
+    for (const std::size_t length : {241u, 242u, 250u, 255u})
+        names.insert(std::string(length - 5, 'm') + ".xlsx");
+    std::string accented;
+    while (accented.size() < 248)
+        accented += "\xC3\xA9"; // é
+    names.insert(accented + "m.xlsx");
+    for (const std::string& name : names) {
+        const Status saved = SaveThreeRows(folder.file(name));
+        EXPECT_TRUE(saved.ok()) << name.size() << ": " << saved.message;
+    }
+    EXPECT_EQ(ListFolder(folder.path()), names);
 }
 
 // Saves `rows` rows to `target` in a child process whose files cannot grow past `limit` bytes, as on

@@ -1,5 +1,5 @@
-// Helpers of the export tests: a scratch folder, files and folder listings, and the XML of a saved
-// workbook's worksheet.
+// Helpers of the export tests: a scratch folder, files and folder listings, the XML of a saved
+// workbook's worksheet, and a forked child for what a test must not do in its own process.
 #pragma once
 
 #include <unzip.h>
@@ -12,6 +12,8 @@
 #include <vector>
 
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace xlsx_test {
 
@@ -76,6 +78,18 @@ inline std::string ReadZipEntry(const std::string& zip_path, const std::string& 
 
 inline std::string SheetXml(const std::string& zip_path) {
     return ReadZipEntry(zip_path, "xl/worksheets/sheet1.xml");
+}
+
+// Runs `body` in a forked child and returns its result (0 to 255), or -1 when the child did not end
+// normally.
+template <class Body> int InChild(Body body) {
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(body());
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
 }
 
 // The <c> element of one cell in a sheet's XML ("" when the cell was not written).
