@@ -21,11 +21,24 @@ std::string ResolveLinks(const std::string& path, std::string& error);
 // target has no file name.
 std::string ReserveTempBeside(const std::string& target, std::string& error);
 
+// What a saved worksheet must hold: the bytes of its rows, as the library streams them into its
+// scratch file, and the number of merged ranges the library was given.
+struct SheetDigest {
+    std::uint64_t rows_size = 0;
+    std::uint32_t rows_crc = 0; // CRC-32, as zip uses
+    std::uint64_t merges = 0;
+};
+
+// Sets the digest's rows to everything in the open file `fd`, read from its start; false when it
+// cannot be read.
+bool DigestRows(int fd, SheetDigest& digest);
+
 // True when `path` is a complete zip whose every entry reads back with a correct CRC, whose every XML
-// part closes its root element, which holds at least "[Content_Types].xml" and
-// "xl/worksheets/sheet1.xml", and whose worksheet holds row `last_row` (1-based; 0 checks no row);
-// else false with `error` set. A full disk can leave a well-formed zip around a truncated part.
-bool CheckWorkbookZip(const std::string& path, std::uint32_t last_row, std::string& error);
+// part is well formed (see XmlPartCheck), which holds at least "[Content_Types].xml" and
+// "xl/worksheets/sheet1.xml", and whose worksheet holds exactly the rows of `sheet` between
+// <sheetData> and </sheetData> and its number of merged ranges; else false with `error` set. A full
+// disk can leave a well-formed zip around a part with a block missing.
+bool CheckWorkbookZip(const std::string& path, const SheetDigest& sheet, std::string& error);
 
 // Flushes the temporary file to disk, gives it the target's permissions when the target exists,
 // and renames it over the target. An existing target that the user may not write, or that has other

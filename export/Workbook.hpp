@@ -21,6 +21,8 @@ struct lxw_workbook;
 
 namespace xlsx {
 
+struct SheetDigest;
+
 class Workbook {
   public:
     // `target_path` is a UTF-8 (narrow) file path.
@@ -34,10 +36,11 @@ class Workbook {
     Worksheet& active_sheet() { return *sheet_; }
 
     // Writes the last row, closes the workbook into the temporary file, checks the library's result
-    // and that the file is a complete, readable zip with a worksheet, and only then renames it over
-    // the target. A target the user may not write, or one with other names (hard links), is not
-    // replaced. Any failure, also the sheet's own status(), removes the temporary file, leaves the
-    // target untouched and is returned. Once saved (or failed), the workbook is closed.
+    // and that the file is a complete, readable zip whose parts are whole and whose worksheet holds
+    // every row written, in order, and only then renames it over the target. A target the user may
+    // not write, or one with other names (hard links), is not replaced. Any failure, also the sheet's
+    // own status(), removes the temporary file, leaves the target untouched and is returned. Once
+    // saved (or failed), the workbook is closed.
     Status save();
 
     // Drops everything written, touches no target and leaves no temporary file.
@@ -47,7 +50,7 @@ class Workbook {
     const std::string& target_path() const { return target_; }
 
   private:
-    bool scratch_file_intact() const;
+    bool digest_sheet(SheetDigest& digest) const;
     void release_library();
 
     std::string target_;

@@ -180,7 +180,7 @@ class Worksheet {
     CellData* slot(CellAddress address);
     bool enter_row(std::uint32_t row);
     void emit_row();
-    bool emit_cell(std::uint32_t column, const CellData& data); // true when the cell shows in the file
+    void emit_cell(std::uint32_t column, const CellData& data);
     bool ensure_library_sheet();
     void fail(Error error, std::string message);
     bool intern_font(const Font& font, StyleKey& facets);
@@ -189,8 +189,8 @@ class Worksheet {
     const Status& finish();
     void detach();
     lxw_worksheet* library_sheet() const { return sheet_; }
-    // 1-based number of the last row that put a cell into the file; 0 for none.
-    std::uint32_t last_written_row() const { return last_written_row_; }
+    // Merged ranges handed to the library.
+    std::uint64_t merged_ranges() const { return merged_ranges_; }
 
     lxw_workbook* library_;
     lxw_worksheet* sheet_ = nullptr;
@@ -201,7 +201,7 @@ class Worksheet {
 
     std::uint32_t row_ = 0;
     bool has_row_ = false;
-    std::uint32_t last_written_row_ = 0;
+    std::uint64_t merged_ranges_ = 0;
     std::vector<CellData> cells_; // by column; grows to the widest row, then is reused
     std::vector<std::uint32_t> touched_;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> merges_;
