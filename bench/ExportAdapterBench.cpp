@@ -2,7 +2,7 @@
 // number formats, a merge, borders and the row font), written and saved, at 20,000 and 200,000 rows.
 // The adapter's time includes its safe save (zip check, flush, rename); "rss_growth_MB" is how much
 // the process grew while the rows were written, which must not follow the number of rows.
-#include "export/Workbook.hpp"
+#include "export/xlsx/Workbook.hpp"
 
 #include <benchmark/benchmark.h>
 #include <xlsxwriter.h>

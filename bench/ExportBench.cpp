@@ -3,6 +3,12 @@
 // size during the export, "export_peak_MB" how far that peak rose above the size before the export
 // (the take-off itself is held in memory by the engine); the latter must not follow the row count.
 // Bouwsoft rows look up an IFC GlobalId per article; the articles share 2,000 host elements.
+// BM_ExportSynthetic exports the take-off of the synthetic 10,000-element model in each of the three
+// kinds. Both report host calls per row ("host_calls/row", over the sheet's rows), the latter also per
+// element of the model.
+#include "HostCallCounters.hpp"
+#include "SyntheticProject.hpp"
+
 #include "engine/host/Main.hpp"
 #include "export/Excel.hpp"
 
@@ -89,6 +95,21 @@ void FillTakeoff(Int32 rows, const std::vector<API_Guid>& guids) {
     }
 }
 
+// The rows the last export wrote, layout included.
+double SheetRows() {
+    return static_cast<double>(Excel::xlsRow - 1);
+}
+
+// The whole take-off of the installed project, as the palette's button starts it.
+bool TakeOff() {
+    Main::usFilterText.Clear();
+    Main::bOnlySelectedElements = false;
+    Articles::articleCount = 0;
+    Articles::reportCount = 0;
+    Articles::allArticlesGroups.Clear();
+    return Articles::ReadElementsFromModel(false) && !Articles::EvaluateElements();
+}
+
 void BM_Export(benchmark::State& state) {
     const auto type = static_cast<ExportType>(state.range(0));
     const auto rows = static_cast<Int32>(state.range(1));
@@ -100,6 +121,7 @@ void BM_Export(benchmark::State& state) {
     double peak = 0.0;
     double rise = 0.0;
     for (auto _ : state) {
+        hostplatform::HostCalls::Reset();
         ResetPeak();
         const double before = StatusMegabytes("VmRSS");
         if (!Excel::CreateXls(articles, target, true, type))
@@ -114,6 +136,35 @@ void BM_Export(benchmark::State& state) {
     state.counters["export_peak_MB"] = rise;
     state.counters["rows_per_s"] =
         benchmark::Counter(static_cast<double>(rows), benchmark::Counter::kIsIterationInvariantRate);
+    bench::ReportHostCalls(state,
+                           "export kind " + std::to_string(type) + " of " + std::to_string(rows) + " rows",
+                           "host_calls/row", SheetRows());
+}
+
+void BM_ExportSynthetic(benchmark::State& state) {
+    const auto type = static_cast<ExportType>(state.range(0));
+    constexpr int kModelElements = 10000;
+    synthetic::Install(kModelElements);
+    Articles articles; // fills the rule tables
+    if (!TakeOff()) {
+        state.SkipWithError("the take-off failed");
+        return;
+    }
+    const std::string folder = ScratchFolder();
+    const IO::Location target(GS::UniString((folder + "/export.xlsx").c_str()));
+    for (auto _ : state) {
+        hostplatform::HostCalls::Reset();
+        if (!Excel::CreateXls(articles, target, type != ExportSummary, type))
+            state.SkipWithError("the export failed");
+        hostplatform::Alerts().clear();
+    }
+    std::filesystem::remove_all(folder);
+    Articles::allArticlesGroups.Clear();
+    vAllElementGuids.Clear();
+    state.counters["host_calls/row"] = static_cast<double>(hostplatform::HostCalls::Total()) / SheetRows();
+    bench::ReportHostCalls(state, "export kind " + std::to_string(type) + " of the synthetic model",
+                           "host_calls/elem", kModelElements);
+    hostplatform::ResetHost();
 }
 
 BENCHMARK(BM_Export)
@@ -124,6 +175,15 @@ BENCHMARK(BM_Export)
     ->Args({ExportBouwsoft, 200000})
     ->Unit(benchmark::kMillisecond);
 
+BENCHMARK(BM_ExportSynthetic)
+    ->ArgNames({"kind"})
+    ->Arg(ExportSummary)
+    ->Arg(ExportDetailed)
+    ->Arg(ExportBouwsoft)
+    ->Unit(benchmark::kMillisecond);
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return bench::RunWithHostCalls(argc, argv);
+}

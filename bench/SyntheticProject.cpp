@@ -1,5 +1,7 @@
 #include "SyntheticProject.hpp"
 
+#include "hostplatform/Host.hpp"
+
 #include <array>
 #include <map>
 #include <string>
@@ -352,6 +354,13 @@ ProjectSummary Build(ProjectBuilder& builder, int elements) {
         AddElement(builder, lib, at);
     summary.elements = elements;
     return summary;
+}
+
+void Install(int elements) {
+    hostplatform::ResetHost();
+    ProjectBuilder builder;
+    Build(builder, elements);
+    builder.Install();
 }
 
 } // namespace synthetic

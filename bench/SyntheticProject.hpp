@@ -18,4 +18,7 @@ struct ProjectSummary {
 // Adds the QELM tree, the attributes and `elements` elements to the builder.
 ProjectSummary Build(hostplatform::ProjectBuilder& builder, int elements);
 
+// A fresh host with the project of `elements` elements installed.
+void Install(int elements);
+
 } // namespace synthetic

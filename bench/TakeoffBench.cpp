@@ -1,5 +1,7 @@
 // The whole take-off (reading the model and evaluating every element) on synthetic projects of 10,000
-// and 100,000 elements: elements per second and the peak resident set size of the process.
+// and 100,000 elements: elements per second, host calls per element and the peak resident set size of
+// the process.
+#include "HostCallCounters.hpp"
 #include "SyntheticProject.hpp"
 
 #include "engine/Articles.hpp"
@@ -7,6 +9,8 @@
 #include "hostplatform/Host.hpp"
 
 #include <benchmark/benchmark.h>
+
+#include <string>
 
 #include <sys/resource.h>
 
@@ -18,19 +22,13 @@ double PeakRssMegabytes() {
     return static_cast<double>(usage.ru_maxrss) / 1024.0; // ru_maxrss is in kilobytes on Linux
 }
 
-void InstallProject(int elements) {
-    hostplatform::ResetHost();
-    hostplatform::ProjectBuilder builder;
-    synthetic::Build(builder, elements);
-    builder.Install();
-}
-
 void BM_Takeoff(benchmark::State& state) {
     static const Articles fillsTheRuleTables;
     const int elements = static_cast<int>(state.range(0));
-    InstallProject(elements);
+    synthetic::Install(elements);
 
     for (auto _ : state) {
+        hostplatform::HostCalls::Reset();
         Articles::articleCount = 0;
         Articles::reportCount = 0;
         Articles::allArticlesGroups.Clear();
@@ -48,6 +46,7 @@ void BM_Takeoff(benchmark::State& state) {
     state.counters["reports"] = Articles::reportCount;
     state.counters["groups"] = static_cast<double>(Articles::allArticlesGroups.GetSize());
     state.counters["peak_rss_MB"] = PeakRssMegabytes();
+    bench::ReportHostCalls(state, "take-off of " + std::to_string(elements), "host_calls/elem", elements);
 
     Articles::allArticlesGroups.Clear();
     vAllElementGuids.Clear();
@@ -58,4 +57,6 @@ BENCHMARK(BM_Takeoff)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->M
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return bench::RunWithHostCalls(argc, argv);
+}

@@ -4,15 +4,19 @@
 
 namespace {
 
+UInt64 generation = 0;
+
 // The group's unit from its flag words: the first rule with one of its words present wins.
 struct UnitRule {
     const char* unit;
-    const char* word;
-    const char* alternative; // nullptr when the unit has one word only
+    GroupFlags::Word word;
+    GroupFlags::Word alternative;
 };
 constexpr UnitRule kUnitRules[] = {
-    {"st", "st", nullptr}, {"m", "m", nullptr},         {"m2", "m2", "dm2"},     {"m3", "m3", "dm3"},
-    {"kg", "kg", nullptr}, {"trede", "trede", nullptr}, {"ton", "ton", nullptr}, {"kw", "kw", nullptr},
+    {"st", GroupFlags::Piece, GroupFlags::None},  {"m", GroupFlags::Length, GroupFlags::None},
+    {"m2", GroupFlags::Surface, GroupFlags::Dm2}, {"m3", GroupFlags::Volume, GroupFlags::Dm3},
+    {"kg", GroupFlags::Weight, GroupFlags::None}, {"trede", GroupFlags::Riser, GroupFlags::None},
+    {"ton", GroupFlags::Ton, GroupFlags::None},   {"kw", GroupFlags::Kw, GroupFlags::None},
 };
 
 // Sum of one quantity over the filtered articles measured in it; -1.0 when none was.
@@ -42,60 +46,78 @@ Int64 CountMeasured(const GS::Array<Article>& articles, Int32 Article::*count) {
 
 } // namespace
 
+UInt64 ArticleGroup::Generation() {
+    return generation;
+}
+
+ArticleGroup::ChangeMark::ChangeMark() noexcept {
+    ++generation;
+}
+ArticleGroup::ChangeMark::ChangeMark(const ChangeMark&) noexcept {
+    ++generation;
+}
+ArticleGroup::ChangeMark& ArticleGroup::ChangeMark::operator=(const ChangeMark&) noexcept {
+    ++generation;
+    return *this;
+}
+ArticleGroup::ChangeMark::~ChangeMark() {
+    ++generation;
+}
+
 bool ArticleGroup::HasFlag(const GS::UniString& word) const {
-    return flags.Contains("|" + word + "|");
+    return flags.Has(word);
 }
 
 bool ArticleGroup::HasExportFlag() const {
-    return HasFlag("export");
+    return flags.Has(GroupFlags::Export);
 }
 bool ArticleGroup::Has_FH_Flag() const {
-    return HasFlag("fh");
+    return flags.Has(GroupFlags::FH);
 }
 bool ArticleGroup::Has_VH_Flag() const {
-    return HasFlag("vh");
+    return flags.Has(GroupFlags::VH);
 }
 bool ArticleGroup::HasProMemoryFlag() const {
-    return HasFlag("pm");
+    return flags.Has(GroupFlags::ProMemory);
 }
 bool ArticleGroup::HasSumOverTotalFlag() const {
-    return HasFlag("sog");
+    return flags.Has(GroupFlags::SumOverTotal);
 }
 bool ArticleGroup::HasVolumeFlag() const {
-    return HasFlag("m3");
+    return flags.Has(GroupFlags::Volume);
 }
 bool ArticleGroup::HasSurfaceFlag() const {
-    return HasFlag("m2");
+    return flags.Has(GroupFlags::Surface);
 }
 bool ArticleGroup::HasLengthFlag() const {
-    return HasFlag("m");
+    return flags.Has(GroupFlags::Length);
 }
 bool ArticleGroup::HasPieceFlag() const {
-    return HasFlag("st");
+    return flags.Has(GroupFlags::Piece);
 }
 bool ArticleGroup::HasWeightFlag() const {
-    return HasFlag("kg");
+    return flags.Has(GroupFlags::Weight);
 }
 bool ArticleGroup::HasRiserFlag() const {
-    return HasFlag("trede");
+    return flags.Has(GroupFlags::Riser);
 }
 bool ArticleGroup::HasTonFlag() const {
-    return HasFlag("ton");
+    return flags.Has(GroupFlags::Ton);
 }
 bool ArticleGroup::HasKwFlag() const {
-    return HasFlag("kw");
+    return flags.Has(GroupFlags::Kw);
 }
 bool ArticleGroup::HasDm2Flag() const {
-    return HasFlag("dm2");
+    return flags.Has(GroupFlags::Dm2);
 }
 bool ArticleGroup::HasDm3Flag() const {
-    return HasFlag("dm3");
+    return flags.Has(GroupFlags::Dm3);
 }
 
 void ArticleGroup::SetMeasurementUnit() {
     measurementUnit.Clear();
     for (const UnitRule& rule : kUnitRules) {
-        if (HasFlag(rule.word) || (rule.alternative != nullptr && HasFlag(rule.alternative))) {
+        if (flags.Has(rule.word) || flags.Has(rule.alternative)) {
             measurementUnit = rule.unit;
             return;
         }

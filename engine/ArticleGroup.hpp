@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/Article.hpp"
+#include "engine/GroupFlags.hpp"
 
 #include "GS.hpp"
 
@@ -14,7 +15,7 @@ class ArticleGroup {
     GS::UniString code;
     GS::UniString note;
     GS::UniString name;
-    GS::UniString flags; // "|word|word|" in lower case, or ""
+    GroupFlags flags;
     GS::UniString line1;
     GS::UniString line2;
     GS::UniString measurementUnit;
@@ -56,4 +57,17 @@ class ArticleGroup {
     double GetTotalKw() const;
     Int64 GetTotalPieces() const;
     Int64 GetTotalRisers() const;
+
+    // Moves on whenever any group is made, copied, assigned or destroyed: an index over a list of
+    // groups that was built at one generation still describes that list while the generation stays.
+    static UInt64 Generation();
+
+  private:
+    struct ChangeMark {
+        ChangeMark() noexcept;
+        ChangeMark(const ChangeMark&) noexcept;
+        ChangeMark& operator=(const ChangeMark&) noexcept;
+        ~ChangeMark();
+    };
+    [[no_unique_address]] ChangeMark changeMark;
 };

@@ -3,7 +3,7 @@
 // palette's global `articles`) exists so that its construction at load fills the rule tables.
 //
 // Sources: RuleTables.cpp (tables and exclusion tests), ArticlesRun.cpp (take-off run and filing),
-// ArticlesGroups.cpp (higher-level groups and group queries),
+// ArticlesGroups.cpp (group look-ups by code, higher-level groups and group queries),
 // ArticlesResolution.cpp (classification lookup and type-2/3 resolution), ArticlesBuilders.cpp (skin
 // and section builders).
 #pragma once

@@ -59,7 +59,7 @@ bool IsSkeletonCode(const GS::UniString& code, short groupIndex) {
     if (!code.BeginsWith(SurfaceDecidedPrefix))
         return false;
     return groupIndex >= 0 && static_cast<GS::UIndex>(groupIndex) < Articles::allArticlesGroups.GetSize() &&
-           Articles::allArticlesGroups[groupIndex].HasSurfaceFlag();
+           Articles::allArticlesGroups[static_cast<GS::UIndex>(groupIndex)].HasSurfaceFlag();
 }
 
 bool IsComposite(const API_Element& element) {
@@ -130,7 +130,8 @@ bool builders::ReadCompositeSkins(API_AttributeIndex composite, GS::Array<Compos
     API_CWallComponent** items = guard.defs.cwall_compItems;
     const GSSize bytes = BMGetHandleSize(reinterpret_cast<GSHandle>(items));
     const GS::UIndex fitting = bytes > 0 ? static_cast<GS::UIndex>(bytes) / sizeof(API_CWallComponent) : 0;
-    const GS::UIndex declared = attribute.compWall.nComps > 0 ? attribute.compWall.nComps : 0;
+    const GS::UIndex declared =
+        attribute.compWall.nComps > 0 ? static_cast<GS::UIndex>(attribute.compWall.nComps) : 0;
     const GS::UIndex count = std::min(declared, fitting);
     for (GS::UIndex i = 0; i < count; ++i)
         skins.Push({(*items)[i].buildingMaterial, (*items)[i].fillThick});

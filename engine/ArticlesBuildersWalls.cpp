@@ -49,7 +49,7 @@ void ResolveByLayer(Article& article, const GS::UniString& layerName) {
     article.message = NoDescriptionMessage;
     const GS::UniString thicknessEnd = "dikte " + article.thicknessCm + " cm";
     for (short index : indices) {
-        const ArticleGroup& group = Articles::allArticlesGroups[index];
+        const ArticleGroup& group = Articles::allArticlesGroups[static_cast<GS::UIndex>(index)];
         GS::UniString name = group.name;
         name.Trim();
         name.SetToLowerCase();
@@ -133,6 +133,8 @@ void Articles::GetWallClassification(GS::Array<Article>& articles, GS::UniString
 void Articles::GetWallSkinClassification(Article& article, GS::UniString layerName) {
     if (article.materialId == LayerResolvedMaterialId) {
         ResolveByLayer(article, layerName);
+        // Type 2 is tried before and after type 3, so its branch appears twice.
+        // NOLINTNEXTLINE(bugprone-branch-clone)
     } else if (CompliesToType2Expression(article)) {
         article.qelmType = 2;
         SetType2Properties(article, false);

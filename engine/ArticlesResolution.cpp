@@ -10,7 +10,6 @@ namespace {
 
 constexpr const char* QelmSystemName = "QELM";
 constexpr const char* QelmPropertyPrefix = "QELM ";
-constexpr const char* NotFoundText = "Classificatie niet gevonden in de QELM lijst: ";
 constexpr const char* ThicknessMissText = "Geen classificatie met juiste dikte gevonden";
 
 using ClassificationPairs = GS::Array<GS::Pair<API_Guid, API_Guid>>;
@@ -141,25 +140,6 @@ bool Articles::AppendQELM_ClassificationArticle(API_Guid elementGuid, GS::Array<
     return true;
 }
 
-short Articles::GetClassificationIndex(GS::UniString code, GS::UniString& message) {
-    message = NotFoundText + code;
-    for (GS::UIndex i = 0; i < allArticlesGroups.GetSize(); ++i) {
-        if (allArticlesGroups[i].code == code) {
-            message.Clear();
-            return static_cast<short>(i);
-        }
-    }
-    return 0;
-}
-
-void Articles::GetArticleGroupsStartingWith(GS::UniString prefix, GS::Array<short>& indices) {
-    indices.Clear();
-    for (GS::UIndex i = 0; i < allArticlesGroups.GetSize(); ++i) {
-        if (allArticlesGroups[i].code.BeginsWith(prefix))
-            indices.Push(static_cast<short>(i));
-    }
-}
-
 bool Articles::CompliesToType2Expression(const Article& article) {
     // Built once: constructing the automaton costs far more than one match.
     static const std::regex type2Pattern(R"(^[\d]{2}[.][\d]{2}[.](xx|[0-9]x)[.])", std::regex::ECMAScript);
@@ -171,11 +151,9 @@ bool Articles::CompliesToClassification(Article& article,
                                         bool mustContainX) {
     if (mustContainX && !article.code.Contains(u'x'))
         return false;
-    for (const ClassificationCondition& condition : conditions) {
-        if (condition.Complies(article.code))
-            return true;
-    }
-    return false;
+    return std::any_of(
+        conditions.begin(), conditions.end(),
+        [&article](const ClassificationCondition& condition) { return condition.Complies(article.code); });
 }
 
 void Articles::SetType2Properties(Article& article, bool millimetres) {
@@ -193,7 +171,7 @@ void Articles::SetType2Properties(Article& article, bool millimetres) {
     const GS::UniString afterBlank = " " + thickness;
     const GS::UniString afterSlash = "/" + thickness;
     for (short index : indices) {
-        const ArticleGroup& group = allArticlesGroups[index];
+        const ArticleGroup& group = allArticlesGroups[static_cast<GS::UIndex>(index)];
         GS::UniString name = group.name;
         name.Trim();
         name.SetToLowerCase();

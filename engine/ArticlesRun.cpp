@@ -220,7 +220,7 @@ bool IsGroupIndex(short groupIndex) {
 void FileArticles(ElementState& state) {
     if (state.articles.IsEmpty()) {
         state.base.message = NoClassificationText;
-        Articles::AddToList(state.base);
+        Articles::AddToList(std::move(state.base));
         return;
     }
     const bool skip = Articles::CheckForArticlesToSkip(state.articles);
@@ -230,11 +230,12 @@ void FileArticles(ElementState& state) {
         TakeElementFields(state.base, article);
         // An index outside the list has no flags to take; AddToList drops such an article.
         if (IsGroupIndex(article.groupIndex)) {
-            TakeMeasureFlags(Articles::allArticlesGroups[article.groupIndex], article);
+            TakeMeasureFlags(Articles::allArticlesGroups[static_cast<GS::UIndex>(article.groupIndex)],
+                             article);
             if (article.groupIndex > 0)
                 article.CalculatePropertyValues(true);
         }
-        Articles::AddToList(article);
+        Articles::AddToList(std::move(article));
     }
 }
 
@@ -428,7 +429,7 @@ void Articles::AddToList(Article article) {
     if (IsPlateOrWall(article.elemType) && article.materialId == "pm")
         return;
 
-    ArticleGroup& group = allArticlesGroups[article.groupIndex];
+    ArticleGroup& group = allArticlesGroups[static_cast<GS::UIndex>(article.groupIndex)];
     if (article.code.IsEmpty())
         article.code = group.code;
     article.groupLine1 = group.line1;

@@ -10,7 +10,7 @@
 #pragma once
 
 #include "engine/Articles.hpp"
-#include "export/Worksheet.hpp"
+#include "export/xlsx/Worksheet.hpp"
 
 #include "GS.hpp"
 #include "IO.hpp"

@@ -1,7 +1,7 @@
 // The export run: one workbook from the article groups of the last take-off, saved and reported.
 #include "export/Excel.hpp"
 
-#include "export/Workbook.hpp"
+#include "export/xlsx/Workbook.hpp"
 
 #include "engine/host/HostUtil.hpp"
 #include "engine/host/TypeConv.hpp"
@@ -11,6 +11,8 @@
 #include "IFCAPI.hpp"
 
 #include <cstdio>
+#include <optional>
+#include <unordered_map>
 
 namespace {
 
@@ -170,34 +172,48 @@ void WriteElementRow(const ArticleValues& v) {
                            none, zero);
 }
 
-// The element's IFC GlobalId through the host's IFC interface; "" when the host has none for it.
-std::string IfcGlobalId(const API_Guid& guid) {
-    API_Element element;
-    element.header.guid = guid;
-    (void)ACAPI_Element_Get(&element, 0); // a failure leaves the record with only the guid
-    auto accessor = IFCAPI::v1::ObjectAccessor::GetObjectAccessor(ACAPI_GetToken());
-    if (accessor.IsErr())
-        return {};
-    auto objectId = accessor.Unwrap().CreateElementObjectID(element.header);
-    if (objectId.IsErr())
-        return {};
-    auto reader = IFCAPI::v1::ObjectAccessor::GetObjectAccessor(ACAPI_GetToken());
-    if (reader.IsErr())
-        return {};
-    auto globalId = reader.Unwrap().GetGlobalId(objectId.Unwrap());
-    return globalId.IsErr() ? std::string() : TypeConv::String2Ansi(globalId.Unwrap());
-}
+// The IFC GlobalIds of one export: the accessor is taken once and each element's id read once, however
+// many rows the element gives. The header handed to the host carries the guid and type of the take-off,
+// which is all the IFC interface needs; "" where the host has no id for an element.
+class GlobalIds {
+  public:
+    const std::string& Of(const Article& article) {
+        const auto [entry, added] = ids_.try_emplace(article.guid);
+        if (added)
+            entry->second = Read(article);
+        return entry->second;
+    }
+
+  private:
+    std::string Read(const Article& article) {
+        if (!accessor_)
+            accessor_.emplace(IFCAPI::v1::ObjectAccessor::GetObjectAccessor(ACAPI_GetToken()));
+        if (accessor_->IsErr())
+            return {};
+        API_Elem_Head head;
+        head.guid = article.guid;
+        head.type = article.elemType;
+        const auto objectId = accessor_->Unwrap().CreateElementObjectID(head);
+        if (objectId.IsErr())
+            return {};
+        const auto globalId = accessor_->Unwrap().GetGlobalId(objectId.Unwrap());
+        return globalId.IsErr() ? std::string() : TypeConv::String2Ansi(globalId.Unwrap());
+    }
+
+    std::optional<IFCAPI::Result<IFCAPI::v1::ObjectAccessor>> accessor_;
+    std::unordered_map<API_Guid, std::string> ids_;
+};
 
 double ZeroIfMissing(double value) {
     return value == -1.0 ? 0.0 : value;
 }
 
 // One row per piece; an article that was not counted gives one row.
-void WriteBouwsoftRows(const GroupTexts& g, const Article& article, const ArticleValues& v) {
+void WriteBouwsoftRows(const GroupTexts& g, const Article& article, const ArticleValues& v, GlobalIds& ids) {
     const Int64 repeat = v.count == -1.0 ? 1 : static_cast<Int64>(v.count);
     if (repeat <= 0)
         return;
-    const std::string ifcId = IfcGlobalId(article.guid);
+    const std::string& ifcId = ids.Of(article);
     const double surface = ZeroIfMissing(v.surface), length = ZeroIfMissing(v.length),
                  width = ZeroIfMissing(v.width), height = ZeroIfMissing(v.height),
                  thickness = ZeroIfMissing(v.thickness), volume = ZeroIfMissing(v.volume),
@@ -216,7 +232,7 @@ void WriteEmptyGroupBouwsoftRow(const GroupTexts& g) {
 }
 
 void WriteArticleRows(const ArticleGroup& group, const GroupTexts& texts, const std::string& avo,
-                      ExportType type) {
+                      ExportType type, GlobalIds& ids) {
     Excel::xlsFontSize = 10;
     Excel::xlsItalic = true;
     Excel::xlsBold = false;
@@ -234,14 +250,14 @@ void WriteArticleRows(const ArticleGroup& group, const GroupTexts& texts, const 
     for (const Article& article : group.articleList) {
         const ArticleValues values = ValuesOf(article);
         if (type == ExportBouwsoft)
-            WriteBouwsoftRows(texts, article, values);
+            WriteBouwsoftRows(texts, article, values, ids);
         else if (IsBill(type))
             WriteElementRow(values);
     }
 }
 
 // The group's rows; returns the group row's line total for the VAT block (0 when none is written).
-double WriteGroup(const ArticleGroup& group, ExportType type) {
+double WriteGroup(const ArticleGroup& group, ExportType type, GlobalIds& ids) {
     Excel::xlsItalic = false;
     if (!group.IsVisible())
         return 0.0;
@@ -263,7 +279,7 @@ double WriteGroup(const ArticleGroup& group, ExportType type) {
             lineTotal = Excel::SummaryLineTotal(total.total, group.unitPrice);
     }
     if (Excel::_details && (group.HasItems() || !avo.empty()))
-        WriteArticleRows(group, texts, avo, type);
+        WriteArticleRows(group, texts, avo, type, ids);
     return lineTotal;
 }
 
@@ -310,10 +326,11 @@ bool WriteSheet(const GS::Array<ArticleGroup>& groups, bool details, ExportType 
 
     bool cancelled = false;
     double net = 0.0;
+    GlobalIds ids;
     for (Int32 index = 1; index < groupCount && !cancelled; ++index) {
         max = index;
         ACAPI_ProcessWindow_SetNextProcessPhase(&phase, &max);
-        net += WriteGroup(groups[index], type);
+        net += WriteGroup(groups[static_cast<GS::UIndex>(index)], type, ids);
         cancelled = ACAPI_ProcessWindow_IsProcessCanceled();
     }
     if (!details)

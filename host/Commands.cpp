@@ -5,6 +5,7 @@
 #include "hostplatform/Dialogs.hpp"
 #include "hostplatform/Faults.hpp"
 #include "hostplatform/Host.hpp"
+#include "hostplatform/HostCalls.hpp"
 
 #include <charconv>
 #include <filesystem>
@@ -19,7 +20,6 @@ using Args = std::vector<std::string>;
 using hostplatform::DialogItemType;
 
 constexpr const char* NoDialog = "no dialog of the add-on is open";
-constexpr const char* NotReachable = "the dialog did not take it (item missing, hidden or disabled)";
 
 // ---- The add-on's open dialog ----
 
@@ -77,8 +77,29 @@ RowTarget VisibleListRow(const std::string& word) {
     return target;
 }
 
-std::string Done(bool done, const char* why = NotReachable) {
+std::string Done(bool done, const char* why) {
     return done ? std::string() : std::string(why);
+}
+
+// Why the dialog did not take an action on the item: missing, hidden or disabled.
+std::string NotTaken(short dialogId, short item) {
+    const hostplatform::DialogState* dialog = hostplatform::FindDialog(dialogId);
+    if (dialog == nullptr)
+        return "the dialog closed";
+    const std::string name = "item " + std::to_string(item);
+    const auto found = dialog->items.find(item);
+    if (found == dialog->items.end())
+        return "the dialog has no " + name;
+    if (!found->second.visible)
+        return name + " is hidden";
+    if (!found->second.enabled)
+        return name + " is disabled";
+    return "the dialog did not take it";
+}
+
+// "" when the action gave a result, else why the item did not take it.
+std::string Taken(std::optional<short> result, short dialogId, short item) {
+    return result.has_value() ? std::string() : NotTaken(dialogId, item);
 }
 
 // ---- Actions ----
@@ -102,10 +123,12 @@ std::string Select(Session& session, const Args& args) {
         neigs.Push(API_Neig(*guid));
         begin = end + 1;
     }
+    const hostplatform::HostCalls::Uncounted user; // the user's selection, not a call of the add-on
     return Done(ACAPI_Selection_Select(neigs, false) == NoError, "the host refused the selection");
 }
 
 std::string Deselect(Session&, const Args&) {
+    const hostplatform::HostCalls::Uncounted user;
     return Done(ACAPI_Selection_DeselectAll() == NoError, "the host refused to deselect");
 }
 
@@ -128,7 +151,8 @@ std::string Click(Session&, const Args& args) {
     const short dialog = ActiveDialog();
     if (dialog == 0)
         return NoDialog;
-    return Done(hostplatform::ClickItem(dialog, static_cast<short>(*ParseInteger(args[0]))).has_value());
+    const auto item = static_cast<short>(*ParseInteger(args[0]));
+    return Taken(hostplatform::ClickItem(dialog, item), dialog, item);
 }
 
 std::string ClickRow(Session&, const Args& args) {
@@ -138,14 +162,16 @@ std::string ClickRow(Session&, const Args& args) {
     // On the first column, where a list has its icons.
     const auto& tabs = hostplatform::FindList(target.dialog, target.list)->tabs;
     const short x = tabs.empty() ? 1 : static_cast<short>((tabs[0].begin + tabs[0].end) / 2);
-    return Done(hostplatform::ClickListRow(target.dialog, target.list, target.row, x).has_value());
+    return Taken(hostplatform::ClickListRow(target.dialog, target.list, target.row, x), target.dialog,
+                 target.list);
 }
 
 std::string DoubleClick(Session&, const Args& args) {
     const RowTarget target = VisibleListRow(args[0]);
     if (!target.why.empty())
         return target.why;
-    return Done(hostplatform::DoubleClickListRow(target.dialog, target.list, target.row).has_value());
+    return Taken(hostplatform::DoubleClickListRow(target.dialog, target.list, target.row), target.dialog,
+                 target.list);
 }
 
 std::string Hover(Session& session, const Args& args) {
@@ -162,7 +188,7 @@ std::string Type(Session&, const Args& args) {
     const short item = FirstItem(dialog, DialogItemType::EditText, false);
     if (item == 0)
         return dialog == 0 ? NoDialog : "the dialog has no text field";
-    return Done(hostplatform::TypeText(dialog, item, args[0]).has_value());
+    return Taken(hostplatform::TypeText(dialog, item, args[0]), dialog, item);
 }
 
 std::string PressKey(short key) {
@@ -186,7 +212,7 @@ std::string Resize(Session&, const Args& args) {
         return NoDialog;
     const auto h = static_cast<short>(*ParseInteger(args[0]));
     const auto v = static_cast<short>(*ParseInteger(args[1]));
-    return Done(hostplatform::ResizeDialog(dialog, h, v).has_value());
+    return Done(hostplatform::ResizeDialog(dialog, h, v).has_value(), "the dialog did not take it");
 }
 
 FileStamp StampOf(const std::string& path) {
@@ -198,8 +224,15 @@ FileStamp StampOf(const std::string& path) {
 }
 
 std::string Save(Session& session, const Args& args) {
+    session.savePath.clear();
+    if (args[0].empty())
+        return "the answer is empty; give the path of the file";
     // A save dialog always answers a full path.
-    const std::string path = std::filesystem::absolute(args[0]).lexically_normal().string();
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(args[0], error);
+    if (error)
+        return "cannot make the path absolute: " + error.message();
+    const std::string path = absolute.lexically_normal().string();
     hostplatform::AnswerNextSaveDialog(path, args.size() > 1 ? *ParseInteger(args[1]) : -1);
     session.savePath = path;
     session.saveStamp = StampOf(path);
@@ -223,7 +256,7 @@ std::string Saved(Session& session, const Args&) {
 }
 
 std::string CancelAfter(Session& session, const Args& args) {
-    session.cancelAfter = std::max(*ParseInteger(args[0]), 1);
+    session.cancelAfter = *ParseInteger(args[0]);
     hostplatform::Faults::CancelAfter(session.cancelAfter);
     return "";
 }
@@ -287,7 +320,7 @@ const std::vector<CommandSpec>& CommandTable() {
         {"save", "PATH [FILTER]", 1, {Text, Integer}, Save, "answer the next save dialog"},
         {"cancel-save", "", 0, {}, CancelSave, "cancel the next save dialog"},
         {"saved", "", 0, {}, Saved, "check that the file of the last save answer was written since"},
-        {"cancel-after", "K", 1, {Integer}, CancelAfter, "cancel the next process window at its K-th check"},
+        {"cancel-after", "K", 1, {Count}, CancelAfter, "cancel the next process window at its K-th check"},
         {"event", "CODE", 1, {Integer}, Event, "send a project event, e.g. 0x40"},
         {"print", "", 0, {}, PrintLists, "print the dialog's lists"},
         {"dialog", "", 0, {}, PrintDialog, "print the dialog's items"},
@@ -296,6 +329,17 @@ const std::vector<CommandSpec>& CommandTable() {
         {"quit", "", 0, {}, Quit, "stop the script"},
     };
     return table;
+}
+
+std::string CommandList() {
+    std::string text = "commands (see docs/host.md):\n";
+    for (const CommandSpec& entry : CommandTable()) {
+        std::string call =
+            "  " + std::string(entry.name) + (entry.usage.empty() ? "" : " ") + std::string(entry.usage);
+        call.resize(std::max<size_t>(call.size() + 1, 26), ' ');
+        text += call + std::string(entry.help) + "\n";
+    }
+    return text;
 }
 
 const CommandSpec* FindCommand(std::string_view name) {

@@ -39,6 +39,7 @@ enum class ArgKind {
     Text,    // any word
     Integer, // decimal, or hexadecimal with 0x
     Short,   // an Integer that fits 16 bits: a dialog item or a size
+    Count,   // an Integer from 1: the first of something is 1
     Row,     // a row number from 1, or the text of one of the row's cells
 };
 
@@ -55,6 +56,8 @@ struct CommandSpec {
 };
 
 const std::vector<CommandSpec>& CommandTable();
+// Every command with its arguments and what it does, one per line, for --help.
+std::string CommandList();
 const CommandSpec* FindCommand(std::string_view name);
 // The integer of an Integer argument; nothing when the word is none.
 std::optional<Int32> ParseInteger(std::string_view word);

@@ -25,6 +25,10 @@ bool ReadOption(int argc, const char* const* argv, int& i, Options& options) {
         options.help = true;
         return true;
     }
+    if (argument == "--host-calls") {
+        options.hostCalls = true;
+        return true;
+    }
     for (const ValueOption& option : ValueOptions) {
         if (argument != option.name)
             continue;
@@ -58,10 +62,12 @@ Options ParseOptions(int argc, const char* const* argv) {
 }
 
 const char* UsageText() {
-    return "usage: qelm-host --project FILE [--addon MODULE] [--script FILE | --takeoff-export DIR | "
-           "command ...]\n"
+    return "usage: qelm-host --project FILE [--addon MODULE] [--host-calls] [--script FILE | "
+           "--takeoff-export "
+           "DIR | command ...]\n"
            "  --project FILE          the project to open (JSON, see docs/project-format.md)\n"
            "  --addon MODULE          the plug-in to load (default: the qelm-addon of this build)\n"
+           "  --host-calls            print the add-on's host calls per process window and in total\n"
            "  --script FILE           play the commands of FILE, one per line\n"
            "  --takeoff-export DIR    the main job: take off the whole model, print both lists and\n"
            "                          export the three workbooks into DIR\n"

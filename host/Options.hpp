@@ -19,6 +19,7 @@ struct Options {
     std::string scriptPath;            // a file of commands, one per line
     std::string takeoffExportDir;      // the main job's output folder
     std::vector<std::string> commands; // the words after the options: commands and their arguments
+    bool hostCalls = false;            // print the add-on's host calls per process window and in total
     bool help = false;
 };
 

@@ -12,11 +12,13 @@ namespace {
 
 // "" when the word fits the kind, else what is wrong with it.
 std::string ArgumentProblem(ArgKind kind, const std::string& word) {
-    if (kind != ArgKind::Integer && kind != ArgKind::Short)
+    if (kind == ArgKind::Text || kind == ArgKind::Row)
         return "";
     const auto number = ParseInteger(word);
     if (!number)
         return "is not a number";
+    if (kind == ArgKind::Count && *number < 1)
+        return "must be at least 1";
     if (kind == ArgKind::Short &&
         (*number < std::numeric_limits<short>::min() || *number > std::numeric_limits<short>::max()))
         return "is out of range (-32768 to 32767)";
@@ -63,12 +65,25 @@ std::vector<std::string> SplitLine(const std::string& line, const std::string& w
     return words;
 }
 
+// Why a command is not done when a save dialog it opened had no answer waiting, and so was cancelled:
+// a script's user would not see the export fail otherwise. "" when none did.
+std::string UnansweredSaveDialog(size_t since) {
+    const auto& dialogs = hostplatform::FileDialogs();
+    for (size_t i = since; i < dialogs.size(); ++i)
+        if (dialogs[i].kind == hostplatform::FileDialogRecord::Kind::Save && !dialogs[i].answered)
+            return "a save dialog opened without an answer and was cancelled (give save or cancel-save "
+                   "first)";
+    return "";
+}
+
 } // namespace
 
 std::string Command::Text() const {
     std::string text(entry->name);
-    for (const std::string& arg : args)
-        text += " " + arg;
+    for (const std::string& arg : args) {
+        const bool quote = arg.empty() || arg.find_first_of(" \t") != std::string::npos;
+        text += quote ? " \"" + arg + "\"" : " " + arg;
+    }
     return text;
 }
 
@@ -142,7 +157,10 @@ std::vector<Command> TakeoffExportScript(const std::string& folder) {
 int PlayScript(const std::vector<Command>& commands, Session& session, std::ostream& err) {
     int notDone = 0;
     for (const Command& command : commands) {
-        const std::string why = command.entry->action(session, command.args);
+        const size_t dialogs = hostplatform::FileDialogs().size();
+        std::string why = command.entry->action(session, command.args);
+        if (why.empty())
+            why = UnansweredSaveDialog(dialogs);
         // The host is idle between two user actions.
         hostplatform::SendIdle();
         if (!why.empty()) {

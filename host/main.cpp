@@ -2,6 +2,7 @@
 // of commands (see docs/host.md).
 #include "AddOnModule.hpp"
 #include "Commands.hpp"
+#include "HostCallReport.hpp"
 #include "Options.hpp"
 #include "Progress.hpp"
 #include "Script.hpp"
@@ -10,8 +11,10 @@
 #include "hostplatform/Host.hpp"
 #include "hostplatform/ProjectLoader.hpp"
 
+#include <clocale>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -32,10 +35,11 @@ std::vector<qelmhost::Command> CommandsOf(const qelmhost::Options& options) {
     return qelmhost::CommandsFromWords(options.commands);
 }
 
-// The progress bar, and the end of a cancel the user asked for: it cancels one process window only, and
-// leaves the faults of the project file in place.
-void WatchProcessWindow(qelmhost::Session& session, qelmhost::ProgressBar& bar) {
-    hostplatform::SetProcessObserver([&session, &bar](const hostplatform::ProcessWindowState& window) {
+// The progress bar, the host calls if asked for, and the end of a cancel the user asked for: it cancels
+// one process window only, and leaves the faults of the project file in place.
+void WatchProcessWindow(qelmhost::Session& session, qelmhost::ProgressBar& bar,
+                        std::optional<qelmhost::HostCallReport>& calls) {
+    hostplatform::SetProcessObserver([&](const hostplatform::ProcessWindowState& window) {
         if (!window.open) {
             bar.SetCancelled(window.canceled);
             if (session.cancelAfter > 0) {
@@ -44,6 +48,8 @@ void WatchProcessWindow(qelmhost::Session& session, qelmhost::ProgressBar& bar) 
             }
         }
         bar.Update(window);
+        if (calls)
+            calls->Update(window);
     });
 }
 
@@ -52,7 +58,10 @@ int Run(const qelmhost::Options& options, const std::vector<qelmhost::Command>& 
     session.keys =
         qelmhost::ElementKeys::FromProjectFile(options.projectPath, hostplatform::CurrentProject());
     qelmhost::ProgressBar bar(std::cerr, isatty(STDERR_FILENO) != 0);
-    WatchProcessWindow(session, bar);
+    std::optional<qelmhost::HostCallReport> calls;
+    if (options.hostCalls)
+        calls.emplace(std::cout);
+    WatchProcessWindow(session, bar, calls);
     hostplatform::SetPrintAlerts(true);
 
     const std::string path = options.addonPath.empty() ? qelmhost::DefaultAddOnPath() : options.addonPath;
@@ -61,21 +70,35 @@ int Run(const qelmhost::Options& options, const std::vector<qelmhost::Command>& 
     addOn.Start(environment);
     std::cout << "add-on: " << environment.addOnInfo.name.ToUtf8() << " - "
               << environment.addOnInfo.description.ToUtf8() << "\n";
-    const int notDone = qelmhost::PlayScript(commands, session, std::cerr);
-    addOn.FreeData();
-    hostplatform::SetProcessObserver(nullptr);
+    // The add-on is unloaded the host's way whatever a command threw.
+    const auto unload = [&addOn, &calls] {
+        addOn.FreeData();
+        hostplatform::SetProcessObserver(nullptr);
+        if (calls)
+            calls->PrintTotal();
+    };
+    int notDone = 0;
+    try {
+        notDone = qelmhost::PlayScript(commands, session, std::cerr);
+    } catch (...) {
+        unload();
+        throw;
+    }
+    unload();
     return notDone == 0 ? 0 : ExitNotDone;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    // The add-on runs under the user's locale, as it does inside a desktop application.
+    std::setlocale(LC_ALL, "");
     qelmhost::Options options;
     std::vector<qelmhost::Command> commands;
     try {
         options = qelmhost::ParseOptions(argc, argv);
         if (options.help) {
-            std::cout << qelmhost::UsageText();
+            std::cout << qelmhost::UsageText() << qelmhost::CommandList();
             return 0;
         }
         commands = CommandsOf(options);

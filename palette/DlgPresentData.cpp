@@ -74,13 +74,13 @@ constexpr const char* BadFileNameText = "U moet een geldige bestandsnaam opgeven
 constexpr const char* ExportFilterTexts[] = {"Samenvattende meetstaat", "Detailmeetstaat",
                                              "Bouwsoft meetstaat"};
 
-void Alert(const char* text) {
-    DGAlert(DG_ERROR, Title, text, "", "Ok", "", "");
-}
-
 } // namespace
 
 DlgPresentData::DlgPresentData() = default;
+
+void DlgPresentData::Alert(const GS::UniString& text) {
+    DGAlert(DG_ERROR, Title, text, "", "Ok", "", "");
+}
 
 void DlgPresentData::ShowModeless() {
     Initialize(ResourceId, DlgPresentData_CB, reinterpret_cast<Int64>(this));
@@ -151,6 +151,8 @@ void DlgPresentData::OnInit() {
     shKey_Return = DGRegisterHotKey(shDialogId, 0, DG_KEY_RETURN);
     for (const short hidden : {ItemClose, ItemClearFilter, ItemRightEdge2, ItemRightEdge3})
         DGHideItem(shDialogId, hidden);
+    // The filter outlives the palette: show the one in force.
+    DGSetItemText(shDialogId, ItemFilter, Main::usFilterText);
     DGDisableItem(shDialogId, ItemExport);
     SetTabData_Articles();
     SetTabData_Report();

@@ -10,6 +10,10 @@
 // Every row of lists 7 and 8 carries a heap RowRecord as user data, owned by the row: whoever deletes
 // a row frees its record, and the close message frees all of them.
 //
+// A list holds at most 32767 rows. Rows that do not fit are never dropped silently: where they are
+// missing, one row says how many (the text is string 3 of resource 32000), and a group that has no
+// room left at all stays collapsed with an alert that says the same.
+//
 // Sources: DlgPresentData.cpp (globals, message routing, set-up, buttons, take-off, filter, resizing,
 // export), DlgPresentDataLists.cpp (columns, filling the lists, expanding, selecting, hover texts).
 #pragma once
@@ -20,6 +24,8 @@
 #include "DG.hpp"
 #include "GS.hpp"
 
+class Article;
+class ArticleGroup;
 class Articles;
 
 // The take-off result and rule tables' owner, built at load (its constructor fills the rule tables).
@@ -44,11 +50,14 @@ extern Int32 exportType;
 extern short shKey_Enter, shKey_Return;
 
 // The user data of one list row: the group's index in Articles::allArticlesGroups and the article's
-// index in its list, -1 for a group row. Article indices are 32 bits: a group may hold more articles
-// than a 16-bit index reaches.
+// index in its list, GroupRow for a group row. A row that counts the rows not shown carries NotShownRow
+// and the group whose rows it counts (-1 for group rows). Article indices are 32 bits: a group may hold
+// more articles than a 16-bit index reaches.
 struct RowRecord {
+    static constexpr Int32 GroupRow = -1;
+    static constexpr Int32 NotShownRow = -2;
     Int32 groupIndex = 0;
-    Int32 articleIndex = -1;
+    Int32 articleIndex = GroupRow;
 };
 
 class DlgPresentData : public TovekLib::ACUI::Palette {
@@ -91,10 +100,12 @@ class DlgPresentData : public TovekLib::ACUI::Palette {
     void SetTabData_Report();
     // Rebuilds both lists; every visible group is expanded (true) or collapsed (false).
     void LoadList(bool expandAll);
-    // Inserts the rows of group groupIndex's articles that pass the filter below row.
-    void AddArticleSubItems(short row, Int32 groupIndex);
+    // Inserts the rows of group groupIndex's articles that pass the filter below row, leaving reserve
+    // rows of the list free. When not all fit, the last row inserted says how many are not shown; false,
+    // with nothing inserted, when there is no room for a row.
+    bool AddArticleSubItems(short row, Int32 groupIndex, Int32 reserve = 0);
     void AddReportSubItems();
-    // Removes the article rows below the group row, freeing their records.
+    // Removes the rows of the group below its row, from the bottom up, freeing their records.
     void DeleteListSubItems(short list, short row);
     // Frees every row record of the list, then deletes all its rows.
     void ClearList(short list);
@@ -125,11 +136,22 @@ class DlgPresentData : public TovekLib::ACUI::Palette {
         bool disabled = false;
     };
 
-    // Appends a row with a new record; false, with nothing allocated, when the list takes no more rows.
-    bool InsertRow(short list, short pos, RowRecord record, short style);
+    // Inserts a row with a new record at pos (-1: appends); its row number, or 0, with nothing allocated,
+    // when the list takes no more rows.
+    short InsertRow(short list, short pos, RowRecord record, short style);
     const RowRecord* RecordOf(short list, short row) const;
     void ApplyTabFields(short list);
-    void AddGroupRow(Int32 groupIndex, bool expandAll);
+    // reserve: rows to leave free for the groups that follow.
+    void AddGroupRow(Int32 groupIndex, bool expandAll, Int32 reserve);
+    // The group's rows that pass the filter below row, as many as room rows take; see AddArticleSubItems.
+    bool AddFilteredRows(short list, short row, Int32 groupIndex, Int32 room);
+    // Up to limit rows below row; the number inserted.
+    Int32 InsertArticleRows(short list, short row, Int32 groupIndex, Int32 limit);
+    void SetArticleRowTexts(short row, const ArticleGroup& group, const Article& article);
+    void SetReportRowTexts(short row, const Article& article);
+    void AddNotShownRow(short list, short pos, Int32 groupIndex, Int32 rows);
+    static GS::UniString NotShownText(Int32 rows);
+    static void Alert(const GS::UniString& text);
     void SetReportCaption();
     void SetExportButton();
     // The host selection: whether it holds elements, and the host's error code.

@@ -3,6 +3,8 @@
 #include "engine/Articles.hpp"
 #include "engine/host/Main.hpp"
 
+#include <algorithm>
+
 namespace {
 
 constexpr short ListArticles = 7;
@@ -16,6 +18,7 @@ constexpr short Truncate = 4096;
 
 constexpr short StyleGroupWithoutFlags = 16;
 constexpr short StyleArticle = 32;
+constexpr short StyleNotShown = 2;
 constexpr short IconCollapsed = 32300;
 constexpr short IconExpanded = 32301;
 constexpr unsigned short White = 65535;
@@ -23,6 +26,9 @@ constexpr unsigned short Grey = 62720;
 constexpr GS::USize MaxNumberText = 19;
 // Rows are numbered with 16 bits.
 constexpr Int32 MaxRows = 32767;
+// The add-on's strings; item 3 says how many rows are not shown, "%d" standing for the count.
+constexpr short StringsResId = 32000;
+constexpr short NotShownIndex = 3;
 
 struct ColumnSpec {
     short* column;
@@ -91,13 +97,45 @@ bool ValidGroup(Int32 index) {
     return index >= 0 && static_cast<GS::UIndex>(index) < Articles::allArticlesGroups.GetSize();
 }
 
+// The rows the group's expansion shows: its articles that pass the filter.
+Int32 FilteredCount(const ArticleGroup& group) {
+    Int32 count = 0;
+    for (const Article& article : group.articleList)
+        if (article.CompliesToFilter())
+            ++count;
+    return count;
+}
+
+// How many of the group's filtered rows to insert into room rows: all, or, when they do not fit, one
+// less than room and a row that counts the rest.
+struct RowFit {
+    Int32 limit;
+    Int32 notShown;
+};
+RowFit FitRows(const ArticleGroup& group, Int32 room) {
+    if (static_cast<Int32>(group.articleList.GetSize()) <= room)
+        return {room, 0};
+    const Int32 filtered = FilteredCount(group);
+    if (filtered <= room)
+        return {room, 0};
+    const Int32 limit = std::max<Int32>(room - 1, 0);
+    return {limit, filtered - limit};
+}
+
+// Whether a row below a group's row is one of the group's: an article row or the count of those not shown.
+bool BelongsTo(const RowRecord* record, Int32 groupIndex) {
+    return record != nullptr && record->articleIndex != RowRecord::GroupRow &&
+           record->groupIndex == groupIndex;
+}
+
 // The article a record names; nullptr for a group row or a record that no longer fits the result.
 const Article* ArticleOf(const RowRecord& record) {
     if (!ValidGroup(record.groupIndex) || record.articleIndex < 0)
         return nullptr;
-    const auto& list = Articles::allArticlesGroups[record.groupIndex].articleList;
-    return static_cast<GS::UIndex>(record.articleIndex) < list.GetSize() ? &list[record.articleIndex]
-                                                                         : nullptr;
+    const auto& list = Articles::allArticlesGroups[static_cast<GS::UIndex>(record.groupIndex)].articleList;
+    return static_cast<GS::UIndex>(record.articleIndex) < list.GetSize()
+               ? &list[static_cast<GS::UIndex>(record.articleIndex)]
+               : nullptr;
 }
 
 } // namespace
@@ -109,7 +147,7 @@ void DlgPresentData::SetTabData(short width, short justification, const GS::UniS
     if (shColumnIndex >= ColumnCapacity)
         return;
     TabField& field = tabFields[shColumnIndex];
-    field.begin = shColumnIndex == 0 ? 0 : tabFields[shColumnIndex - 1].end;
+    field.begin = shColumnIndex == 0 ? short{0} : tabFields[shColumnIndex - 1].end;
     field.end = static_cast<short>(field.begin + width);
     field.justification = justification;
     field.truncation = Truncate;
@@ -127,7 +165,7 @@ void DlgPresentData::ApplyTabFields(short list) {
                               field.truncation, field.separator, !field.disabled);
         DGListSetHeaderItemFlags(shDialogId, list, tab,
                                  static_cast<short>(field.justification + field.truncation), true);
-        DGListSetHeaderItemText(shDialogId, list, tab, columnCaptions[tab - 1]);
+        DGListSetHeaderItemText(shDialogId, list, tab, columnCaptions[static_cast<GS::UIndex>(tab - 1)]);
     }
 }
 
@@ -149,13 +187,13 @@ void DlgPresentData::SetTabData_Report() {
 
 // ---- Rows and their records ----
 
-bool DlgPresentData::InsertRow(short list, short pos, RowRecord record, short style) {
+short DlgPresentData::InsertRow(short list, short pos, RowRecord record, short style) {
     if (!DGListInsertItem(shDialogId, list, pos))
-        return false;
+        return 0;
     const short row = pos == -1 ? DGListGetItemCount(shDialogId, list) : pos;
     DGListSetItemUserData(shDialogId, list, row, reinterpret_cast<DGUserData>(new RowRecord(record)));
     DGListSetItemStyle(shDialogId, list, row, style);
-    return true;
+    return row;
 }
 
 const RowRecord* DlgPresentData::RecordOf(short list, short row) const {
@@ -173,13 +211,18 @@ void DlgPresentData::ClearList(short list) {
 }
 
 void DlgPresentData::DeleteListSubItems(short list, short row) {
+    const RowRecord* group = RecordOf(list, row);
+    if (group == nullptr)
+        return;
     const short scroll = DGListGetScrollPosition(shDialogId, list);
-    for (;;) {
-        const RowRecord* below = row < MaxRows ? RecordOf(list, static_cast<short>(row + 1)) : nullptr;
-        if (below == nullptr || below->articleIndex < 0)
-            break;
-        delete below;
-        DGListDeleteItem(shDialogId, list, static_cast<short>(row + 1));
+    const Int32 count = DGListGetItemCount(shDialogId, list);
+    Int32 last = row;
+    while (last < count && BelongsTo(RecordOf(list, static_cast<short>(last + 1)), group->groupIndex))
+        ++last;
+    // From the bottom up: a list moves the rows below every row it deletes.
+    for (Int32 at = last; at > row; --at) {
+        delete RecordOf(list, static_cast<short>(at));
+        DGListDeleteItem(shDialogId, list, static_cast<short>(at));
     }
     DGListSetScrollPosition(shDialogId, list, scroll);
 }
@@ -221,15 +264,24 @@ void DlgPresentData::LoadList(bool expandAll) {
     DGListDisableDraw(shDialogId, ListReport);
 
     Articles::AddHigherLevelArticles();
+    GS::Array<Int32> groups;
     const Int32 groupCount = static_cast<Int32>(Articles::allArticlesGroups.GetSize());
     for (Int32 i = 0; i < groupCount; ++i) {
-        if (!Articles::allArticlesGroups[i].IsVisible())
+        if (!Articles::allArticlesGroups[static_cast<GS::UIndex>(i)].IsVisible())
             continue;
         if (i == 0)
             AddReportSubItems();
         else
-            AddGroupRow(i, expandAll);
+            groups.Push(i);
     }
+    // Every group row is placed before any article row; when the group rows alone do not fit, the last
+    // row counts the rest.
+    const Int32 visible = static_cast<Int32>(groups.GetSize());
+    const Int32 shown = visible <= MaxRows ? visible : MaxRows - 1;
+    for (Int32 k = 0; k < shown; ++k)
+        AddGroupRow(groups[static_cast<GS::UIndex>(k)], expandAll, shown - k - 1 + (shown < visible ? 1 : 0));
+    if (shown < visible)
+        AddNotShownRow(ListArticles, -1, -1, visible - shown);
 
     SetListBackgroundColors(ListArticles);
     SetListBackgroundColors(ListReport);
@@ -238,13 +290,13 @@ void DlgPresentData::LoadList(bool expandAll) {
     DGListEnableDraw(shDialogId, ListReport);
 }
 
-void DlgPresentData::AddGroupRow(Int32 groupIndex, bool expandAll) {
-    ArticleGroup& group = Articles::allArticlesGroups[groupIndex];
+void DlgPresentData::AddGroupRow(Int32 groupIndex, bool expandAll, Int32 reserve) {
+    ArticleGroup& group = Articles::allArticlesGroups[static_cast<GS::UIndex>(groupIndex)];
     group.isExpanded = expandAll;
     const short style = group.flags.IsEmpty() ? StyleGroupWithoutFlags : 0;
-    if (!InsertRow(ListArticles, -1, RowRecord{groupIndex, -1}, style))
+    const short row = InsertRow(ListArticles, -1, RowRecord{groupIndex, RowRecord::GroupRow}, style);
+    if (row == 0)
         return;
-    const short row = DGListGetItemCount(shDialogId, ListArticles);
     const bool hasItems = group.HasItems();
     SetArticleText(row, COLUMN_ARTICLES_ARTICLE_NR, group.code);
     if (hasItems)
@@ -260,75 +312,109 @@ void DlgPresentData::AddGroupRow(Int32 groupIndex, bool expandAll) {
     SetArticleDoubleValueText(row, COLUMN_ARTICLES_WEIGHT, group.GetTotalWeight(), 3);
     if (!hasItems)
         return;
-    const DG::Icon icon(ACAPI_GetOwnResModule(), expandAll ? IconExpanded : IconCollapsed);
+    // A group without room for a row stays collapsed rather than open and empty.
+    if (expandAll && !AddArticleSubItems(row, groupIndex, reserve))
+        group.isExpanded = false;
+    const DG::Icon icon(ACAPI_GetOwnResModule(), group.isExpanded ? IconExpanded : IconCollapsed);
     DGListSetTabItemIcon(shDialogId, ListArticles, row, COLUMN_ARTICLES_ICON, icon);
-    if (expandAll)
-        AddArticleSubItems(row, groupIndex);
 }
 
-void DlgPresentData::AddArticleSubItems(short row, Int32 groupIndex) {
-    const ArticleGroup& group = Articles::allArticlesGroups[groupIndex];
-    Int32 inserted = 0;
-    const Int32 count = static_cast<Int32>(group.articleList.GetSize());
-    for (Int32 index = 0; index < count; ++index) {
-        const Article& article = group.articleList[index];
-        if (!article.CompliesToFilter())
-            continue;
-        const Int32 position = row + 1 + inserted;
-        if (position > MaxRows)
-            return;
-        const auto at = static_cast<short>(position);
-        if (!InsertRow(ListArticles, at, RowRecord{groupIndex, index}, StyleArticle))
-            return;
-        ++inserted;
-        SetArticleText(at, COLUMN_ARTICLES_ARTICLE_NR, article.code);
-        SetArticleText(at, COLUMN_ARTICLES_ELEMENT, article.typeName);
-        SetArticleText(at, COLUMN_ARTICLES_DESCRIPTION, article.elementID);
-        const GS::UniString unit =
-            UnitText(group, !article.groupLine1.IsEmpty(), !article.groupLine2.IsEmpty());
-        if (!unit.IsEmpty())
-            SetArticleText(at, COLUMN_ARTICLES_UNIT, unit);
-        SetArticleText(at, COLUMN_ARTICLES_STORY, article.storyName);
-        SetArticleText(at, COLUMN_ARTICLES_LAYER, article.layerName);
-        SetArticleText(at, COLUMN_ARTICLES_QELM_TYPE, article.GetQELMtype());
-        SetArticleText(at, COLUMN_ARTICLES_INFO, article.GetInfo());
-        if (article.thickness > -1.0)
-            SetArticleText(at, COLUMN_ARTICLES_THICKNESS, article.thicknessCm);
-        SetArticleText(at, COLUMN_ARTICLES_PIECES, CountText(article.pieces, article.risers));
-        SetArticleDoubleValueText(at, COLUMN_ARTICLES_LENGTH, article.length, 2);
-        SetArticleDoubleValueText(at, COLUMN_ARTICLES_SURFACE, article.surface, 2);
-        SetArticleDoubleValueText(at, COLUMN_ARTICLES_VOLUME, article.volume, 3);
-        SetArticleDoubleValueText(at, COLUMN_ARTICLES_WEIGHT, article.weight, 3);
-        SetArticleDoubleValueText(at, COLUMN_ARTICLES_OTHER, article.kw, 3);
-    }
+bool DlgPresentData::AddArticleSubItems(short row, Int32 groupIndex, Int32 reserve) {
+    const Int32 room = MaxRows - DGListGetItemCount(shDialogId, ListArticles) - reserve;
+    return AddFilteredRows(ListArticles, row, groupIndex, room);
 }
 
 void DlgPresentData::AddReportSubItems() {
-    const GS::Array<Article>& reports = Articles::allArticlesGroups[0].articleList;
-    const Int32 count = static_cast<Int32>(reports.GetSize());
-    for (Int32 index = 0; index < count; ++index) {
-        const Article& article = reports[index];
+    const short rows = DGListGetItemCount(shDialogId, ListReport);
+    AddFilteredRows(ListReport, rows, 0, MaxRows - rows);
+}
+
+bool DlgPresentData::AddFilteredRows(short list, short row, Int32 groupIndex, Int32 room) {
+    const RowFit fit = FitRows(Articles::allArticlesGroups[static_cast<GS::UIndex>(groupIndex)], room);
+    if (fit.notShown > 0 && room < 1)
+        return false;
+    const Int32 inserted = InsertArticleRows(list, row, groupIndex, fit.limit);
+    if (fit.notShown > 0)
+        AddNotShownRow(list, static_cast<short>(row + 1 + inserted), groupIndex, fit.notShown);
+    return true;
+}
+
+Int32 DlgPresentData::InsertArticleRows(short list, short row, Int32 groupIndex, Int32 limit) {
+    const ArticleGroup& group = Articles::allArticlesGroups[static_cast<GS::UIndex>(groupIndex)];
+    const Int32 count = static_cast<Int32>(group.articleList.GetSize());
+    Int32 inserted = 0;
+    for (Int32 index = 0; index < count && inserted < limit; ++index) {
+        const Article& article = group.articleList[static_cast<GS::UIndex>(index)];
         if (!article.CompliesToFilter())
             continue;
-        if (!InsertRow(ListReport, -1, RowRecord{0, index}, StyleArticle))
-            return;
-        const short row = DGListGetItemCount(shDialogId, ListReport);
-        SetReportText(row, COLUMN_REPORT_ARTICLE_NR, article.code);
-        SetReportText(row, COLUMN_REPORT_ELEMENT, article.typeName);
-        SetReportText(row, COLUMN_REPORT_STORY, article.storyName);
-        SetReportText(row, COLUMN_REPORT_DESCRIPTION, article.elementID);
-        SetReportText(row, COLUMN_REPORT_MATERIAL_DESCR, article.GetMaterialDescription());
-        SetReportText(row, COLUMN_REPORT_LAYER, article.layerName);
-        SetReportText(row, COLUMN_REPORT_ERROR, article.message);
-        SetReportText(row, COLUMN_REPORT_INFO, article.GetInfo());
-        if (article.thickness > -1.0)
-            SetReportText(row, COLUMN_REPORT_THICKNESS,
-                          GS::UniString::Printf("%5.0f", article.thickness * 100.0));
-        if (article.skinIndex >= 0)
-            SetReportText(row, COLUMN_REPORT_SKIN, GS::UniString::Printf("Blad %d", article.skinIndex + 1));
-        SetReportText(row, COLUMN_REPORT_QELM_TYPE, article.GetQELMtype());
-        SetReportText(row, COLUMN_REPORT_NR_COMPOSITES, GS::UniString::Printf("%d", article.compositeCount));
+        const short at = InsertRow(list, static_cast<short>(row + 1 + inserted), RowRecord{groupIndex, index},
+                                   StyleArticle);
+        if (at == 0)
+            break;
+        ++inserted;
+        if (list == ListArticles)
+            SetArticleRowTexts(at, group, article);
+        else
+            SetReportRowTexts(at, article);
     }
+    return inserted;
+}
+
+void DlgPresentData::SetArticleRowTexts(short row, const ArticleGroup& group, const Article& article) {
+    SetArticleText(row, COLUMN_ARTICLES_ARTICLE_NR, article.code);
+    SetArticleText(row, COLUMN_ARTICLES_ELEMENT, article.typeName);
+    SetArticleText(row, COLUMN_ARTICLES_DESCRIPTION, article.elementID);
+    const GS::UniString unit = UnitText(group, !article.groupLine1.IsEmpty(), !article.groupLine2.IsEmpty());
+    if (!unit.IsEmpty())
+        SetArticleText(row, COLUMN_ARTICLES_UNIT, unit);
+    SetArticleText(row, COLUMN_ARTICLES_STORY, article.storyName);
+    SetArticleText(row, COLUMN_ARTICLES_LAYER, article.layerName);
+    SetArticleText(row, COLUMN_ARTICLES_QELM_TYPE, article.GetQELMtype());
+    SetArticleText(row, COLUMN_ARTICLES_INFO, article.GetInfo());
+    if (article.thickness > -1.0)
+        SetArticleText(row, COLUMN_ARTICLES_THICKNESS, article.thicknessCm);
+    SetArticleText(row, COLUMN_ARTICLES_PIECES, CountText(article.pieces, article.risers));
+    SetArticleDoubleValueText(row, COLUMN_ARTICLES_LENGTH, article.length, 2);
+    SetArticleDoubleValueText(row, COLUMN_ARTICLES_SURFACE, article.surface, 2);
+    SetArticleDoubleValueText(row, COLUMN_ARTICLES_VOLUME, article.volume, 3);
+    SetArticleDoubleValueText(row, COLUMN_ARTICLES_WEIGHT, article.weight, 3);
+    SetArticleDoubleValueText(row, COLUMN_ARTICLES_OTHER, article.kw, 3);
+}
+
+void DlgPresentData::SetReportRowTexts(short row, const Article& article) {
+    SetReportText(row, COLUMN_REPORT_ARTICLE_NR, article.code);
+    SetReportText(row, COLUMN_REPORT_ELEMENT, article.typeName);
+    SetReportText(row, COLUMN_REPORT_STORY, article.storyName);
+    SetReportText(row, COLUMN_REPORT_DESCRIPTION, article.elementID);
+    SetReportText(row, COLUMN_REPORT_MATERIAL_DESCR, article.GetMaterialDescription());
+    SetReportText(row, COLUMN_REPORT_LAYER, article.layerName);
+    SetReportText(row, COLUMN_REPORT_ERROR, article.message);
+    SetReportText(row, COLUMN_REPORT_INFO, article.GetInfo());
+    if (article.thickness > -1.0)
+        SetReportText(row, COLUMN_REPORT_THICKNESS,
+                      GS::UniString::Printf("%5.0f", article.thickness * 100.0));
+    if (article.skinIndex >= 0)
+        SetReportText(row, COLUMN_REPORT_SKIN, GS::UniString::Printf("Blad %d", article.skinIndex + 1));
+    SetReportText(row, COLUMN_REPORT_QELM_TYPE, article.GetQELMtype());
+    SetReportText(row, COLUMN_REPORT_NR_COMPOSITES, GS::UniString::Printf("%d", article.compositeCount));
+}
+
+void DlgPresentData::AddNotShownRow(short list, short pos, Int32 groupIndex, Int32 rows) {
+    const short row = InsertRow(list, pos, RowRecord{groupIndex, RowRecord::NotShownRow}, StyleNotShown);
+    if (row == 0)
+        return;
+    if (list == ListArticles)
+        SetArticleText(row, COLUMN_ARTICLES_DESCRIPTION, NotShownText(rows));
+    else
+        SetReportText(row, COLUMN_REPORT_ERROR, NotShownText(rows));
+}
+
+GS::UniString DlgPresentData::NotShownText(Int32 rows) {
+    GS::UniString text;
+    if (!ACAPI_Resource_GetLocStr(&text, StringsResId, NotShownIndex, ACAPI_GetOwnResModule()))
+        text = "%d";
+    text.ReplaceAll("%d", GS::UniString::Printf("%d", rows));
+    return text;
 }
 
 void DlgPresentData::SetReportCaption() {
@@ -346,23 +432,23 @@ void DlgPresentData::SetReportCaption() {
 void DlgPresentData::HandleListClick(short list) {
     const short row = DGListGetSelected(shDialogId, list, 0);
     const RowRecord* record = row < 1 ? nullptr : RecordOf(list, row);
-    if (record == nullptr || record->articleIndex >= 0 || !ValidGroup(record->groupIndex))
+    if (record == nullptr || record->articleIndex != RowRecord::GroupRow || !ValidGroup(record->groupIndex))
         return;
     const Int32 groupIndex = record->groupIndex;
-    ArticleGroup& group = Articles::allArticlesGroups[groupIndex];
+    ArticleGroup& group = Articles::allArticlesGroups[static_cast<GS::UIndex>(groupIndex)];
     if (!group.HasItems())
         return;
     DGListDisableDraw(shDialogId, list);
     const bool wasExpanded = group.isExpanded;
-    group.isExpanded = !wasExpanded;
     if (wasExpanded)
         DeleteListSubItems(list, row);
-    else
-        AddArticleSubItems(row, groupIndex);
+    group.isExpanded = !wasExpanded && AddArticleSubItems(row, groupIndex);
     DGListSetTabItemIcon(shDialogId, list, row, COLUMN_ARTICLES_ICON,
-                         DG::Icon(ACAPI_GetOwnResModule(), wasExpanded ? IconCollapsed : IconExpanded));
+                         DG::Icon(ACAPI_GetOwnResModule(), group.isExpanded ? IconExpanded : IconCollapsed));
     SetListBackgroundColors(list);
     DGListEnableDraw(shDialogId, list);
+    if (!wasExpanded && !group.isExpanded)
+        Alert(NotShownText(FilteredCount(group)));
 }
 
 short DlgPresentData::GetClickedColumnNumber(short list, DGMessageData msgData) const {
@@ -384,15 +470,16 @@ short DlgPresentData::GetClickedColumnNumber(short list, DGMessageData msgData) 
 void DlgPresentData::Select(short list) {
     const short row = DGListGetSelected(shDialogId, list, 0);
     const RowRecord* record = row < 1 ? nullptr : RecordOf(list, row);
-    if (record == nullptr)
+    if (record == nullptr || record->articleIndex == RowRecord::NotShownRow)
         return;
     GS::Array<API_Guid> guids;
     if (const Article* article = ArticleOf(*record)) {
         guids.Push(article->guid);
-    } else if (record->articleIndex < 0 && ValidGroup(record->groupIndex)) {
-        for (const Article& article : Articles::allArticlesGroups[record->groupIndex].articleList)
-            if (article.CompliesToFilter())
-                guids.Push(article.guid);
+    } else if (record->articleIndex == RowRecord::GroupRow && ValidGroup(record->groupIndex)) {
+        for (const Article& member :
+             Articles::allArticlesGroups[static_cast<GS::UIndex>(record->groupIndex)].articleList)
+            if (member.CompliesToFilter())
+                guids.Push(member.guid);
     }
     ACAPI_Selection_DeselectAll();
     Main::SelectElements(guids);
@@ -419,7 +506,7 @@ GS::UniString DlgPresentData::GetAllArticlesTooltip(short list, DGMessageData ms
         GS::UniString text = "'" + hovered->elementID + "' is geclassificeerd in:";
         const Int32 groupCount = static_cast<Int32>(Articles::allArticlesGroups.GetSize());
         for (Int32 i = 0; i < groupCount; ++i) {
-            const ArticleGroup& group = Articles::allArticlesGroups[i];
+            const ArticleGroup& group = Articles::allArticlesGroups[static_cast<GS::UIndex>(i)];
             for (const Article& article : group.articleList) {
                 if (article.guid != hovered->guid)
                     continue;

@@ -192,8 +192,8 @@ constexpr Calculator kCalculators[] = {
 };
 
 const Calculator* FindCalculator(API_ElemTypeID type) {
-    const auto found = std::find_if(std::begin(kCalculators), std::end(kCalculators),
-                                    [type](const Calculator& c) { return c.type == type; });
+    const auto* const found = std::find_if(std::begin(kCalculators), std::end(kCalculators),
+                                           [type](const Calculator& c) { return c.type == type; });
     return found == std::end(kCalculators) ? nullptr : &*found;
 }
 

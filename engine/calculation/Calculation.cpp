@@ -69,9 +69,9 @@ bool Calculation::HasSkinRow(const Article& article) {
 }
 
 double Calculation::SkinVolume(const Article& article) {
-    return HasSkinRow(article) ? composites[article.skinIndex].volumes : -1.0;
+    return HasSkinRow(article) ? composites[static_cast<GS::UIndex>(article.skinIndex)].volumes : -1.0;
 }
 
 double Calculation::SkinProjectedArea(const Article& article) {
-    return HasSkinRow(article) ? composites[article.skinIndex].projectedArea : -1.0;
+    return HasSkinRow(article) ? composites[static_cast<GS::UIndex>(article.skinIndex)].projectedArea : -1.0;
 }

@@ -7,10 +7,8 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
-#include <set>
-#include <sstream>
+#include <sys/stat.h>
 
 namespace hostplatform::projectfile {
 
@@ -32,63 +30,6 @@ std::string EscapePointerToken(const std::string& token) {
     return escaped;
 }
 
-// Tracks where the parser is, to name the place of a key given twice.
-class KeyChecker {
-  public:
-    bool operator()(int, Json::parse_event_t event, const Json& parsed) {
-        switch (event) {
-        case Json::parse_event_t::object_start:
-        case Json::parse_event_t::array_start:
-            if (frames_.size() >= MaxNesting)
-                throw ProjectFileError("the file nests arrays and objects deeper than " +
-                                       std::to_string(MaxNesting) + " levels");
-            frames_.push_back(Frame{event == Json::parse_event_t::array_start, 0, {}, {}});
-            break;
-        case Json::parse_event_t::key:
-            OnKey(parsed.get<std::string>());
-            break;
-        case Json::parse_event_t::object_end:
-        case Json::parse_event_t::array_end:
-            frames_.pop_back();
-            ValueDone();
-            break;
-        case Json::parse_event_t::value:
-            ValueDone();
-            break;
-        }
-        return true;
-    }
-
-  private:
-    struct Frame {
-        bool isArray;
-        size_t index;
-        std::set<std::string> keys;
-        std::string key;
-    };
-
-    void OnKey(const std::string& key) {
-        Frame& frame = frames_.back();
-        frame.key = key;
-        if (!frame.keys.insert(key).second)
-            throw ProjectFileError(Place() + ": key " + Quote(key) + " is given twice in one object");
-    }
-
-    void ValueDone() {
-        if (!frames_.empty() && frames_.back().isArray)
-            ++frames_.back().index;
-    }
-
-    std::string Place() const {
-        std::string pointer;
-        for (const Frame& frame : frames_)
-            pointer += "/" + (frame.isArray ? std::to_string(frame.index) : EscapePointerToken(frame.key));
-        return pointer.empty() ? "(top level)" : pointer;
-    }
-
-    std::vector<Frame> frames_;
-};
-
 // The parser's message without its "[json.exception...] " tag, as valid UTF-8.
 std::string ParserMessage(const std::exception& error) {
     std::string message = error.what();
@@ -100,6 +41,96 @@ std::string ParserMessage(const std::exception& error) {
     return GS::UniString(message.c_str()).ToUtf8();
 }
 
+// Builds the document from the parser's events, refusing a key given twice and nesting deeper than
+// MaxNesting, and names the place of those refusals and of numbers out of range as a JSON pointer.
+// Each check costs no more than the insertion itself, so loading stays linear in the file's size.
+class CheckedBuilder {
+  public:
+    explicit CheckedBuilder(Json& root) : root_(root) {}
+
+    bool null() { return Scalar(nullptr); }
+    bool boolean(bool value) { return Scalar(value); }
+    bool number_integer(Json::number_integer_t value) { return Scalar(value); }
+    bool number_unsigned(Json::number_unsigned_t value) { return Scalar(value); }
+    bool number_float(Json::number_float_t value, const std::string&) { return Scalar(value); }
+    bool string(std::string& value) { return Scalar(std::move(value)); }
+    bool binary(Json::binary_t&) { return false; } // JSON text holds none
+    bool start_object(size_t) { return Open(Json::object()); }
+    bool start_array(size_t) { return Open(Json::array()); }
+    bool end_object() { return Close(); }
+    bool end_array() { return Close(); }
+
+    bool key(std::string& key) {
+        Frame& frame = frames_.back();
+        frame.key = std::move(key);
+        if (frame.value->contains(frame.key))
+            throw ProjectFileError(Place() + ": key " + Quote(frame.key) + " is given twice in one object");
+        return true;
+    }
+
+    // A syntax error carries the parser's line and column; a number out of range gets its place.
+    template <typename Exception> bool parse_error(size_t, const std::string&, const Exception& error) {
+        if constexpr (std::is_same_v<Exception, Json::parse_error>)
+            throw error;
+        else
+            throw ProjectFileError(Place() + ": " + ParserMessage(error));
+    }
+
+  private:
+    struct Frame {
+        Json* value;
+        std::string key; // the key of the member being read, in an object
+    };
+
+    // The new value's place in its parent, or the root.
+    Json* Add(Json value) {
+        if (frames_.empty()) {
+            root_ = std::move(value);
+            return &root_;
+        }
+        Frame& frame = frames_.back();
+        if (frame.value->is_array()) {
+            frame.value->push_back(std::move(value));
+            return &frame.value->back();
+        }
+        return &frame.value->emplace(frame.key, std::move(value)).first.value();
+    }
+
+    bool Scalar(Json value) {
+        Add(std::move(value));
+        return true;
+    }
+
+    bool Open(Json container) {
+        if (frames_.size() >= MaxNesting)
+            throw ProjectFileError(Place() + ": the file nests arrays and objects deeper than " +
+                                   std::to_string(MaxNesting) + " levels");
+        frames_.push_back(Frame{Add(std::move(container)), {}});
+        return true;
+    }
+
+    bool Close() {
+        frames_.pop_back();
+        return true;
+    }
+
+    // The pointer of the value being read. An array's open child is its last element; the value being
+    // read in the innermost one is not added yet, so its index is the array's size.
+    std::string Place() const {
+        std::string pointer;
+        for (size_t i = 0; i < frames_.size(); ++i) {
+            const Json& value = *frames_[i].value;
+            const size_t open = i + 1 < frames_.size() ? 1 : 0;
+            pointer += "/" + (value.is_array() ? std::to_string(value.size() - open)
+                                               : EscapePointerToken(frames_[i].key));
+        }
+        return pointer.empty() ? "(top level)" : pointer;
+    }
+
+    Json& root_;
+    std::vector<Frame> frames_;
+};
+
 size_t Utf16Units(const std::string& utf8) {
     return GS::UniString(utf8.c_str()).GetLength();
 }
@@ -108,24 +139,43 @@ size_t Utf16Units(const std::string& utf8) {
 
 Json ParseProjectJson(const std::string& text) {
     try {
-        return Json::parse(text, KeyChecker());
+        Json root;
+        CheckedBuilder builder(root);
+        Json::sax_parse(text, &builder);
+        return root;
     } catch (const Json::exception& error) {
         throw ProjectFileError(ParserMessage(error));
     }
 }
 
 std::string ReadFileText(const std::string& path) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
+    // Checked before opening: a pipe would block the open, and a device may never end.
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0)
+        throw ProjectFileError(std::string("cannot open the file: ") + std::strerror(errno));
+    if (S_ISDIR(status.st_mode))
         throw ProjectFileError("cannot read the file: it is a directory");
+    if (!S_ISREG(status.st_mode))
+        throw ProjectFileError("cannot read the file: it is not a regular file");
+    const std::string tooLarge =
+        "cannot read the file: it is larger than " + std::to_string(MaxFileBytes >> 30) + " GiB";
+    if (static_cast<UInt64>(status.st_size) > MaxFileBytes)
+        throw ProjectFileError(tooLarge);
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw ProjectFileError(std::string("cannot open the file: ") + std::strerror(errno));
-    std::ostringstream text;
-    text << file.rdbuf();
+    // Read in blocks up to the limit: the file may grow, and some report no size.
+    std::string text;
+    text.reserve(static_cast<size_t>(status.st_size));
+    char block[1 << 16];
+    while (file.read(block, sizeof block) || file.gcount() > 0) {
+        text.append(block, static_cast<size_t>(file.gcount()));
+        if (text.size() > MaxFileBytes)
+            throw ProjectFileError(tooLarge);
+    }
     if (file.bad())
         throw ProjectFileError(std::string("cannot read the file: ") + std::strerror(errno));
-    return text.str();
+    return text;
 }
 
 std::string Quote(std::string_view text) {

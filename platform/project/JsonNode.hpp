@@ -21,8 +21,11 @@ using Json = nlohmann::ordered_json;
 // the loader walks fail with one message (the parser's line and column, or the pointer of the key).
 Json ParseProjectJson(const std::string& text);
 
-// The whole file's bytes; a directory or a file that cannot be opened or read fails with a
-// ProjectFileError saying why.
+// The largest project or resource file the host reads: 1 GiB, well over a million elements.
+constexpr UInt64 MaxFileBytes = UInt64{1} << 30;
+
+// The whole file's bytes; what is not a regular file, a larger file, or a file that cannot be opened or
+// read fails with a ProjectFileError saying why.
 std::string ReadFileText(const std::string& path);
 
 // A text of the file as host text (UTF-8 to UTF-16, zero characters included).

@@ -5,6 +5,7 @@
 
 #include "HostState.hpp"
 #include "hostplatform/Faults.hpp"
+#include "hostplatform/HostCalls.hpp"
 
 namespace hostplatform {
 
@@ -48,6 +49,7 @@ void ResetHost() {
     state.processObserver = std::move(observer);
     state.printAlerts = printAlerts;
     Faults::Clear();
+    HostCalls::Reset();
     ResetDialogs();
     OpenedUrls().clear();
 }

@@ -38,9 +38,13 @@ TEST_F(ArticleGroupTest, FlagWordsMatchOnlyWhole) {
         bool length, surface, volume, pieces, dm2;
     };
     const Case cases[] = {
-        {"|m2|m3|", false, true, true, false, false}, {"|m|st|", true, false, false, true, false},
-        {"|dm2|", false, false, false, false, true},  {"|stuks|m2x|", false, false, false, false, false},
+        {"|m2|m3|", false, true, true, false, false},
+        {"|m|st|", true, false, false, true, false},
+        {"|dm2|", false, false, false, false, true},
+        {"|stuks|m2x|", false, false, false, false, false},
         {"", false, false, false, false, false},
+        {"m2|m|", true, false, false, false, false},
+        {"|M2| m3 |st|", false, false, false, true, false},
     };
     for (const Case& c : cases) {
         const ArticleGroup group = GroupWithFlags(c.flags);
@@ -56,6 +60,12 @@ TEST_F(ArticleGroupTest, FlagWordsMatchOnlyWhole) {
                 marks.HasProMemoryFlag() && marks.HasSumOverTotalFlag() && marks.HasRiserFlag() &&
                 marks.HasTonFlag() && marks.HasKwFlag() && marks.HasWeightFlag() && marks.HasDm3Flag());
     EXPECT_FALSE(marks.HasVolumeFlag());
+
+    ArticleGroup changed = GroupWithFlags("|m2|");
+    changed.flags = "|m|stuks|";
+    EXPECT_FALSE(changed.HasSurfaceFlag()) << "the words follow every new text";
+    EXPECT_TRUE(changed.HasLengthFlag());
+    EXPECT_TRUE(changed.HasFlag("stuks"));
 }
 
 TEST_F(ArticleGroupTest, MeasurementUnitFollowsTheFirstRuleThatHolds) {

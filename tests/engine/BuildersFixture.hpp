@@ -8,6 +8,7 @@
 
 #include "hostplatform/Faults.hpp"
 #include "hostplatform/Host.hpp"
+#include "hostplatform/Memory.hpp"
 #include "hostplatform/ProjectBuilder.hpp"
 
 #include <gtest/gtest.h>

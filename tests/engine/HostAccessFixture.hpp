@@ -4,6 +4,7 @@
 
 #include "GS.hpp"
 #include "hostplatform/Host.hpp"
+#include "hostplatform/Memory.hpp"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 
 #include "HostAccessFixture.hpp"
 
+#include "hostplatform/DebugLog.hpp"
 #include "hostplatform/Faults.hpp"
 #include "hostplatform/ProjectBuilder.hpp"
 

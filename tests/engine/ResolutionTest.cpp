@@ -190,6 +190,15 @@ TEST_F(ResolutionTest, ClassificationIndexAndGroupsByPrefix) {
     EXPECT_EQ(std::vector<short>(indices.begin(), indices.end()), (std::vector<short>{0, 1, 2, 3, 4}));
     Articles::GetArticleGroupsStartingWith("30.", indices);
     EXPECT_TRUE(indices.IsEmpty());
+
+    // As many groups again with other codes: the look-ups answer from the new list.
+    Articles::allArticlesGroups.Clear();
+    for (const char* code : {"Onbekend", "20.14.", "20.13.", "22.21.", "20.13."})
+        AddGroup(code, "");
+    EXPECT_EQ(Articles::GetClassificationIndex("20.13.", message), 2);
+    EXPECT_EQ(Articles::GetClassificationIndex("22.21.", message), 3);
+    Articles::GetArticleGroupsStartingWith("20.1", indices);
+    EXPECT_EQ(std::vector<short>(indices.begin(), indices.end()), (std::vector<short>{1, 2, 4}));
 }
 
 // ---- Type-2 pattern and rule tables ----

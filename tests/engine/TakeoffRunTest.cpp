@@ -4,6 +4,8 @@
 
 #include "engine/Classification.hpp"
 
+#include "hostplatform/Memory.hpp"
+
 using hostplatform::Faults;
 
 namespace {
@@ -77,6 +79,31 @@ TEST_F(TakeoffTest, GroupsCopyTheItemsAfterGroupZero) {
     EXPECT_EQ(Utf8(groups[1].measurementUnit), "m2");
     EXPECT_EQ(groups[2].number, 2);
     EXPECT_EQ(Utf8(groups[2].measurementUnit), "m2");
+}
+
+TEST_F(TakeoffTest, SecondTakeOffFilesIntoTheGroupsOfItsOwnItems) {
+    Item("40.10.", "st");
+    Item("27.10.", "m");
+    b.AddElement(API_LampID).Id("L-1").Property("QELM lamp", "40.10. Lamp");
+    EXPECT_FALSE(TakeOff());
+    ASSERT_EQ(GroupOf("40.10."), 1);
+
+    hostplatform::ProjectBuilder changed;
+    const API_Guid system = changed.AddSystem("QELM");
+    changed.AddItem(system, APINULLGuid, "27.10.", "Afvoer", "m");
+    changed.AddItem(system, APINULLGuid, "40.10.", "Lamp", "st");
+    changed.AddElement(API_LampID).Id("L-2").Property("QELM lamp", "40.10. Lamp");
+    changed.Install();
+    ClearResult();
+    ASSERT_TRUE(Articles::ReadElementsFromModel(false));
+    const UInt64 generation = ArticleGroup::Generation();
+    EXPECT_FALSE(Articles::EvaluateElements());
+
+    EXPECT_EQ(GroupOf("40.10."), 2);
+    EXPECT_EQ(ElementIDs(ArticlesOf("40.10.")), (Ids{"L-2"}));
+    EXPECT_TRUE(ArticlesOf("27.10.").IsEmpty());
+    EXPECT_EQ(ArticleGroup::Generation(), generation)
+        << "no group is made or copied while elements are filed";
 }
 
 TEST_F(TakeoffTest, ItemsBeyondTheSixteenBitGroupNumbersAreNotMadeIntoGroups) {

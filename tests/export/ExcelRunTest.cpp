@@ -5,8 +5,10 @@
 #include "tests/export/SampleTakeoff.hpp"
 #include "tests/export/SheetReader.hpp"
 
+#include "hostplatform/DebugLog.hpp"
 #include "hostplatform/Faults.hpp"
 #include "hostplatform/Host.hpp"
+#include "hostplatform/HostCalls.hpp"
 #include "hostplatform/ProjectBuilder.hpp"
 
 #include <gtest/gtest.h>
@@ -44,6 +46,20 @@ class ExcelRun : public testing::Test {
     std::string LastAlert() const {
         const auto& alerts = hostplatform::Alerts();
         return alerts.empty() ? std::string("<no alert>") : alerts.back().text;
+    }
+
+    // A cupboard with its own GlobalId, and a chair whose GlobalId the host fails to give.
+    struct Furniture {
+        API_Guid cupboard;
+        API_Guid chair;
+    };
+    static Furniture InstallFurniture() {
+        hostplatform::ProjectBuilder b;
+        const API_Guid cupboard = b.AddElement(API_ObjectID).Id("kast").IfcGlobalId("2O2Fr$t4X7Zf8NOew3FLOH");
+        const API_Guid chair = b.AddElement(API_ObjectID).Id("stoel");
+        b.Install();
+        Faults::FailCallFor("IFCAPI_GetGlobalId", chair);
+        return {cupboard, chair};
     }
 
     Articles articles_;
@@ -198,11 +214,7 @@ TEST_F(ExcelRun, DetailedBillListsEveryArticleOfAVisibleGroup) {
 }
 
 TEST_F(ExcelRun, BouwsoftRepeatsRowsPerPieceWithTheIfcId) {
-    hostplatform::ProjectBuilder b;
-    const API_Guid withId = b.AddElement(API_ObjectID).Id("kast").IfcGlobalId("2O2Fr$t4X7Zf8NOew3FLOH");
-    const API_Guid failing = b.AddElement(API_ObjectID).Id("stoel");
-    b.Install();
-    Faults::FailCallFor("IFCAPI_GetGlobalId", failing);
+    const auto [withId, failing] = InstallFurniture();
     API_Guid unknown{};
     unknown.time_low = 0xDEAD;
 
@@ -254,6 +266,31 @@ TEST_F(ExcelRun, BouwsoftRepeatsRowsPerPieceWithTheIfcId) {
     EXPECT_EQ(sheet["O9"].text, "pm lijn 1");
     EXPECT_FALSE(sheet["N9"].hasValue);
     EXPECT_EQ(sheet.LastRow(), 9) << "a group without articles and AvO words gives nothing";
+}
+
+TEST_F(ExcelRun, BouwsoftReadsEachElementsGlobalIdOnceAndKeepsAFailureToItsElement) {
+    const auto [cupboard, chair] = InstallFurniture();
+    // Each element gives rows in both groups, the failing one first.
+    auto first = Group("30.1.", "Meubilair", "|st|", "st");
+    first.articleList.Push(Piece("stoel", 2, chair));
+    first.articleList.Push(Piece("kast", 1, cupboard));
+    auto second = Group("30.2.", "Afwerking", "|st|", "st");
+    second.articleList.Push(Piece("kast", 1, cupboard));
+    second.articleList.Push(Piece("stoel", 1, chair));
+    SetTakeoff({first, second});
+
+    const std::string path = folder_.file("bouwsoft.xlsx");
+    ASSERT_TRUE(Export(path, true, ExportBouwsoft)) << LastAlert();
+    const SheetReader sheet(path);
+    for (const char* row : {"2", "3", "6"})
+        EXPECT_FALSE(sheet[std::string("P") + row].hasValue) << "row " << row;
+    for (const char* row : {"4", "5"})
+        EXPECT_EQ(sheet[std::string("P") + row].text, "2O2Fr$t4X7Zf8NOew3FLOH") << "row " << row;
+    using hostplatform::HostCalls;
+    EXPECT_EQ(HostCalls::Count("IFCAPI_GetObjectAccessor"), 1u);
+    EXPECT_EQ(HostCalls::Count("IFCAPI_CreateElementObjectID"), 2u);
+    EXPECT_EQ(HostCalls::Count("IFCAPI_GetGlobalId"), 2u);
+    EXPECT_EQ(HostCalls::Count("ACAPI_Element_Get"), 0u);
 }
 
 TEST_F(ExcelRun, FailedSavesReportTheKindAndLeaveEveryFileAsItWas) {

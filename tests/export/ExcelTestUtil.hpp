@@ -3,7 +3,7 @@
 #pragma once
 
 #include "export/Excel.hpp"
-#include "export/Workbook.hpp"
+#include "export/xlsx/Workbook.hpp"
 #include "tests/export/SheetReader.hpp"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // ranges. Reads exactly what libxlsxwriter writes (inline strings, one <cellXfs>), not any workbook.
 #pragma once
 
-#include "tests/export/XlsxTestUtil.hpp"
+#include "tests/export/xlsx/XlsxTestUtil.hpp"
 
 #include <cstdlib>
 #include <map>

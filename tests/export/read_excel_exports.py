@@ -15,7 +15,7 @@ import zipfile
 
 import openpyxl
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "xlsx"))
 from read_workbook import dutch_locale  # noqa: E402
 
 KEPT = b"the previous export, which a cancelled one must leave alone"

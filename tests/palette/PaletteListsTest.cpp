@@ -396,18 +396,68 @@ TEST_F(ListsTest, ThePaletteOwnsOneRecordPerRowAndFreesThem) {
     ExpectNoLeaks();
 }
 
-TEST_F(ListsTest, AGroupLargerThanTheListFillsItWithoutLeaking) {
+TEST_F(ListsTest, AFullListSaysHowManyRowsAreNotShown) {
+    const auto notShown = [](int rows) {
+        return "Niet getoonde rijen: " + std::to_string(rows) +
+               " (de lijst is vol). Gebruik het filter op element-ID om de lijst te beperken.";
+    };
+    const Int32 before = AddGroup("20.10.", "Voor");
+    AddArticle(before, "V-1");
+    AddArticle(before, "V-2");
     const Int32 big = AddGroup("40.10.", "Lampen");
     for (int i = 0; i < 32800; ++i)
         AddArticle(big, "L");
+    const Int32 after = AddGroup("50.10.", "Na");
+    AddArticle(after, "N-1");
+    for (int i = 0; i < 32800; ++i)
+        AddArticle(0, "R");
     Open();
     hostplatform::ClickItem(Id, 11);
+
+    // Every group row stays; the group that does not fit ends with the count of its missing rows and
+    // the group after it, without room, stays collapsed.
+    ASSERT_EQ(RowCount(7), 32767);
+    EXPECT_EQ(Cell(7, 32765, COLUMN_ARTICLES_DESCRIPTION), "L");
+    EXPECT_EQ(Cell(7, 32766, COLUMN_ARTICLES_DESCRIPTION), notShown(32800 - 32761));
+    EXPECT_EQ(Record(7, 32766).groupIndex, big);
+    EXPECT_EQ(Record(7, 32766).articleIndex, RowRecord::NotShownRow);
+    EXPECT_EQ(Cell(7, 32767, COLUMN_ARTICLES_DESCRIPTION), "Na");
+    EXPECT_EQ(List(7).rows[32766].Icon(1), 32300);
+    EXPECT_FALSE(Articles::allArticlesGroups[after].isExpanded);
+    EXPECT_EQ(Cell(8, 32767, COLUMN_REPORT_ERROR), notShown(32800 - 32766));
+    EXPECT_EQ(hostplatform::HoverListRow(Id, 7, 32766), "");
+    hostplatform::DoubleClickListRow(Id, 8, 32767);
+    EXPECT_TRUE(hostplatform::LastZoom().empty()) << "the count selects no elements";
+
+    // A group without room stays collapsed and says so.
+    ClickIcon(32767);
+    EXPECT_EQ(LastAlert(), notShown(1));
+    EXPECT_FALSE(Articles::allArticlesGroups[after].isExpanded);
     EXPECT_EQ(RowCount(7), 32767);
-    EXPECT_EQ(Cell(7, 1, COLUMN_ARTICLES_NR), "32800");
-    EXPECT_EQ(Record(7, 32767).articleIndex, 32765);
-    hostplatform::DialogErrors().clear();
+
+    // Collapsing takes the count with the group's rows; opening the group alone cuts it the same way.
+    ClickIcon(4);
+    EXPECT_EQ(Column(7, COLUMN_ARTICLES_DESCRIPTION), (Texts{"Voor", "V-1", "V-2", "Lampen", "Na"}));
+    ClickIcon(4);
+    EXPECT_EQ(Cell(7, 32766, COLUMN_ARTICLES_DESCRIPTION), notShown(32800 - 32761));
+    ClickIcon(1);
+    ClickIcon(32765);
+    EXPECT_EQ(RowCount(7), 32766);
+    EXPECT_EQ(Cell(7, 32766, COLUMN_ARTICLES_DESCRIPTION), "N-1");
+    EXPECT_TRUE(hostplatform::DialogErrors().empty()) << hostplatform::DialogErrors().front();
     DGModelessClose(Id);
     ExpectNoLeaks();
+}
+
+TEST_F(ListsTest, GroupRowsBeyondTheListEndWithTheirCount) {
+    for (int i = 0; i < 32768; ++i)
+        AddGroup("91.", "Altijd", "|export|", "", "export");
+    Open();
+    hostplatform::ClickItem(Id, 12);
+    ASSERT_EQ(RowCount(7), 32767);
+    EXPECT_EQ(Cell(7, 32766, COLUMN_ARTICLES_DESCRIPTION), "Altijd");
+    EXPECT_EQ(Cell(7, 32767, COLUMN_ARTICLES_DESCRIPTION).rfind("Niet getoonde rijen: 2 ", 0), 0u);
+    EXPECT_EQ(Record(7, 32767).groupIndex, -1);
 }
 
 TEST_F(ListsTest, TooltipHelpersOfTheItems) {

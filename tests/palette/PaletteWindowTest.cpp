@@ -225,6 +225,20 @@ TEST_F(WindowTest, EnterCollapsesWithoutAFilterAndExpandsWithOne) {
     EXPECT_EQ(RowCount(7), 3);
 }
 
+TEST_F(WindowTest, ANewPaletteShowsTheFilterInForce) {
+    const Int32 lamps = AddGroup("40.10.", "Lampen");
+    AddArticle(lamps, "L-1");
+    AddArticle(lamps, "Kelder L-2");
+    Open();
+    hostplatform::TypeText(Id, 5, "Kelder");
+    hostplatform::ClickItem(Id, DG_CLOSEBOX);
+
+    Open();
+    EXPECT_EQ(Item(5).text, "kelder");
+    hostplatform::ClickItem(Id, 11);
+    EXPECT_EQ(Column(7, COLUMN_ARTICLES_DESCRIPTION), (std::vector<std::string>{"Lampen", "Kelder L-2"}));
+}
+
 TEST_F(WindowTest, GrowingMovesAndStretchesTheItems) {
     Open();
     struct Place {

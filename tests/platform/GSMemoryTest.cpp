@@ -1,5 +1,7 @@
 #include "GS/Debug.hpp"
 #include "GS/Memory.hpp"
+#include "hostplatform/DebugLog.hpp"
+#include "hostplatform/Memory.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "../support/DutchLocale.hpp"
 #include "GS/Debug.hpp"
 #include "GS/UniString.hpp"
+#include "hostplatform/DebugLog.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 // The stand-in host's attributes, library parts, stories, project notes and autotexts.
 #include "ACAPinc.hpp"
 #include "hostplatform/Host.hpp"
+#include "hostplatform/Memory.hpp"
 #include "hostplatform/ProjectBuilder.hpp"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 // The stand-in host's element calls: lists, records, memos, quantities, collisions, selection kinds.
 #include "ACAPinc.hpp"
 #include "hostplatform/Host.hpp"
+#include "hostplatform/Memory.hpp"
 #include "hostplatform/ProjectBuilder.hpp"
 
 #include <gtest/gtest.h>

@@ -19,7 +19,8 @@ using namespace hostplatform;
 
 namespace {
 
-const std::filesystem::path SourceDir = std::filesystem::path(__FILE__).parent_path() / "../..";
+// Not __FILE__: a compiler cache may make it relative to the build folder.
+const std::filesystem::path SourceDir = QELM_SOURCE_DIR;
 const std::string SamplePath = (SourceDir / "examples/woning.json").lexically_normal().string();
 
 // A small valid project; ELEMENTS is replaced by the elements of a case.
@@ -54,13 +55,21 @@ std::string Repeat(const std::string& text, size_t times) {
     return repeated;
 }
 
-std::string ErrorOf(const std::string& text) {
+template <typename Load> std::string MessageOf(Load load) {
     try {
-        LoadProjectText(text);
+        load();
     } catch (const ProjectFileError& error) {
         return error.what();
     }
     return "(loaded without error)";
+}
+
+std::string ErrorOf(const std::string& text) {
+    return MessageOf([&text] { LoadProjectText(text); });
+}
+
+std::string FileErrorOf(const std::string& path) {
+    return MessageOf([&path] { LoadProjectFile(path); });
 }
 
 const Element& ElementWithId(const Project& project, const char* id) {
@@ -344,8 +353,9 @@ std::vector<BadCase> BadCases() {
          "/selection/1: the element is already selected"},
         {"other format version", R"({"formatVersion": 2})",
          "/formatVersion: this host reads format version 1 only"},
-        {"nested too deep", std::string(300, '[') + std::string(300, ']'),
-         "the file nests arrays and objects deeper than 256 levels"},
+        {"nested too deep", R"({"layers": )" + std::string(300, '[') + std::string(300, ']') + "}",
+         "/layers" + Repeat("/0", 255) + ": the file nests arrays and objects deeper than 256 levels"},
+        {"number out of range", R"({"layers": ["a", 1e400]})", "/layers/1: number overflow parsing '1e400'"},
         {"unknown host call", R"({"faults": {"calls": [{"call": "ACAPI_Element_Gett"}]}})",
          "/faults/calls/0/call: unknown host call \"ACAPI_Element_Gett\", or one that cannot be made to "
          "fail"},
@@ -426,14 +436,16 @@ TEST(ProjectLoader, AmbiguousNamesMustBeReferredToByGuid) {
 }
 
 TEST(ProjectLoader, FileErrorsNameTheCause) {
-    EXPECT_EQ(ErrorOf("{\"a\": 1e999}"), "number overflow parsing '1e999'");
-    try {
-        LoadProjectFile("/nonexistent/woning.json");
-        FAIL() << "loaded a file that does not exist";
-    } catch (const ProjectFileError& error) {
-        EXPECT_STREQ(error.what(), "cannot open the file: No such file or directory");
-    }
-    EXPECT_THROW(LoadProjectFile(std::filesystem::temp_directory_path().string()), ProjectFileError);
+    EXPECT_EQ(FileErrorOf("/nonexistent/woning.json"), "cannot open the file: No such file or directory");
+    EXPECT_EQ(FileErrorOf(std::filesystem::temp_directory_path().string()),
+              "cannot read the file: it is a directory");
+    EXPECT_EQ(FileErrorOf("/dev/zero"), "cannot read the file: it is not a regular file");
+    // Sparse: no gigabyte is written.
+    const std::string huge = testing::TempDir() + "huge-project.json";
+    std::ofstream(huge).put('{');
+    std::filesystem::resize_file(huge, (1ULL << 30) + 1);
+    EXPECT_EQ(FileErrorOf(huge), "cannot read the file: it is larger than 1 GiB");
+    std::filesystem::remove(huge);
 }
 
 // ---- Faults of a project file ----

@@ -17,8 +17,10 @@ constexpr const char* DutchLocaleName = "nl_NL.UTF-8";
 
 // The folder of a generated locale; empty when the system's own locales will do or none can be made.
 inline std::string GeneratedLocaleFolder() {
-    if (newlocale(LC_ALL_MASK, DutchLocaleName, static_cast<locale_t>(0)) != static_cast<locale_t>(0))
+    if (const locale_t installed = newlocale(LC_ALL_MASK, DutchLocaleName, static_cast<locale_t>(0))) {
+        freelocale(installed);
         return "";
+    }
     if (!std::filesystem::exists("/usr/share/i18n/locales/nl_NL"))
         return "";
     const std::string dir = testing::TempDir() + "qelm-locales";

@@ -18,8 +18,3 @@ GSHandle BMReallocHandle(GSHandle handle, GSSize newSize, GSFlags flags, GSFlags
 GSPtr BMAllocatePtr(GSSize size, GSFlags flags, GSFlags reserved);
 GSErrCode BMKillPtr(GSPtr* ptr);
 GSSize BMGetPtrSize(GSPtr ptr);
-
-namespace hostplatform {
-// Handles plus pointers allocated and not yet killed, for leak checks in tests.
-Int64 LiveHandleCount();
-} // namespace hostplatform

@@ -14,8 +14,8 @@ namespace hostplatform {
 Project& CurrentProject();
 // Installs the project and injects its faults and cancel count; faults set before stay.
 void SetProject(Project project);
-// A fresh host: an empty project, no faults, alerts, registrations, resources or process window.
-// The process observer and the alert printing switch stay as they are.
+// A fresh host: an empty project, no faults, host-call counts, alerts, registrations, resources or
+// process window. The process observer and the alert printing switch stay as they are.
 void ResetHost();
 
 // Alerts shown through DGAlert, in order.

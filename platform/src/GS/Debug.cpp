@@ -1,4 +1,5 @@
 #include "GS/Debug.hpp"
+#include "hostplatform/DebugLog.hpp"
 
 #include "Format.hpp"
 

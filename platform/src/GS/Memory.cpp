@@ -1,4 +1,5 @@
 #include "GS/Memory.hpp"
+#include "hostplatform/Memory.hpp"
 
 #include <atomic>
 #include <cstddef>

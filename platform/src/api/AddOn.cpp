@@ -2,8 +2,10 @@
 #include "ACAPinc.hpp"
 #include "HostState.hpp"
 #include "hostplatform/Faults.hpp"
+#include "hostplatform/HostCalls.hpp"
 
 using hostplatform::Faults;
+using hostplatform::HostCalls;
 using hostplatform::detail::State;
 
 namespace {
@@ -12,10 +14,12 @@ constexpr API_Token HostToken = 0x51454C4D;
 } // namespace
 
 GSResModule ACAPI_GetOwnResModule() {
+    const HostCalls::Call counted(__func__);
     return OwnResModule;
 }
 
 bool ACAPI_Resource_GetLocStr(GS::UniString* str, short resID, short index, GSResModule) {
+    const HostCalls::Call counted(__func__);
     if (str == nullptr || Faults::Check(__func__))
         return false;
     const auto& resources = State().resources;
@@ -30,6 +34,7 @@ bool ACAPI_Resource_GetLocStr(GS::UniString* str, short resID, short index, GSRe
 
 GSErrCode ACAPI_MenuItem_RegisterMenu(short menuStrResID, short promptStrResID, APIMenuCodeID menuPosCode,
                                       GSFlags menuFlags) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__))
         return *fault;
     hostplatform::MenuRegistration menu;
@@ -42,6 +47,7 @@ GSErrCode ACAPI_MenuItem_RegisterMenu(short menuStrResID, short promptStrResID, 
 }
 
 GSErrCode ACAPI_MenuItem_InstallMenuHandler(short menuStrResID, APIMenuCommandProc* handlerProc) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__))
         return *fault;
     for (hostplatform::MenuRegistration& menu : State().menus) {
@@ -55,6 +61,7 @@ GSErrCode ACAPI_MenuItem_InstallMenuHandler(short menuStrResID, APIMenuCommandPr
 
 GSErrCode ACAPI_ProjectOperation_CatchProjectEvent(GSFlags eventTypes,
                                                    APIProjectEventHandlerProc* handlerProc) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__))
         return *fault;
     State().eventMask = eventTypes;
@@ -64,6 +71,7 @@ GSErrCode ACAPI_ProjectOperation_CatchProjectEvent(GSFlags eventTypes,
 
 GSErrCode ACAPI_RegisterModelessWindow(Int32 referenceID, APIPaletteControlCallBackProc* callBackProc,
                                        GSFlags controlFlags, const API_Guid&) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__))
         return *fault;
     State().modelessWindows[referenceID] = hostplatform::ModelessWindow{callBackProc, controlFlags};
@@ -71,11 +79,13 @@ GSErrCode ACAPI_RegisterModelessWindow(Int32 referenceID, APIPaletteControlCallB
 }
 
 GSErrCode ACAPI_UnregisterModelessWindow(Int32 referenceID) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__))
         return *fault;
     return State().modelessWindows.erase(referenceID) > 0 ? NoError : APIERR_BADID;
 }
 
 API_Token ACAPI_GetToken() {
+    const HostCalls::Call counted(__func__);
     return HostToken;
 }

@@ -3,11 +3,13 @@
 #include "HostState.hpp"
 #include "RecordText.hpp"
 #include "hostplatform/Faults.hpp"
+#include "hostplatform/HostCalls.hpp"
 
 #include <iterator>
 
 using hostplatform::CurrentProject;
 using hostplatform::Faults;
+using hostplatform::HostCalls;
 
 namespace {
 
@@ -68,6 +70,7 @@ API_CWallComponent** SkinHandle(const hostplatform::Composite& composite) {
 } // namespace
 
 GSErrCode ACAPI_Attribute_Get(API_Attribute* attribute) {
+    const HostCalls::Call counted(__func__);
     if (attribute == nullptr)
         return APIERR_BADPARS;
     if (const auto fault = Faults::CheckIndex(__func__, attribute->header.index))
@@ -77,6 +80,7 @@ GSErrCode ACAPI_Attribute_Get(API_Attribute* attribute) {
 
 GSErrCode ACAPI_Attribute_GetDefExt(API_AttrTypeID typeID, API_AttributeIndex index,
                                     API_AttributeDefExt* defs) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::CheckIndex(__func__, index))
         return *fault;
     if (defs == nullptr)
@@ -90,6 +94,7 @@ GSErrCode ACAPI_Attribute_GetDefExt(API_AttrTypeID typeID, API_AttributeIndex in
 }
 
 GSErrCode ACAPI_DisposeAttrDefsHdlsExt(API_AttributeDefExt* defs) {
+    const HostCalls::Call counted(__func__);
     if (defs == nullptr)
         return APIERR_BADPARS;
     if (defs->cwall_compItems != nullptr) {
@@ -102,6 +107,7 @@ GSErrCode ACAPI_DisposeAttrDefsHdlsExt(API_AttributeDefExt* defs) {
 }
 
 GSErrCode ACAPI_LibraryPart_Get(API_LibPart* libPart) {
+    const HostCalls::Call counted(__func__);
     if (libPart == nullptr)
         return APIERR_BADPARS;
     if (const auto fault = Faults::CheckIndex(__func__, libPart->index))

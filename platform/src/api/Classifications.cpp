@@ -2,12 +2,14 @@
 #include "ACAPinc.hpp"
 #include "hostplatform/Faults.hpp"
 #include "hostplatform/Host.hpp"
+#include "hostplatform/HostCalls.hpp"
 
 #include <algorithm>
 #include <vector>
 
 using hostplatform::CurrentProject;
 using hostplatform::Faults;
+using hostplatform::HostCalls;
 
 namespace {
 
@@ -56,6 +58,7 @@ const hostplatform::BuildingMaterial* FindMaterial(const API_Attr_Head& head) {
 } // namespace
 
 GSErrCode ACAPI_Classification_GetClassificationSystems(GS::Array<API_ClassificationSystem>& systems) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__))
         return *fault;
     systems.Clear();
@@ -66,6 +69,7 @@ GSErrCode ACAPI_Classification_GetClassificationSystems(GS::Array<API_Classifica
 
 GSErrCode ACAPI_Classification_GetClassificationSystemRootItems(const API_Guid& systemGuid,
                                                                 GS::Array<API_ClassificationItem>& items) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__, systemGuid))
         return *fault;
     const hostplatform::ClassificationSystem* system = FindSystem(systemGuid);
@@ -77,6 +81,7 @@ GSErrCode ACAPI_Classification_GetClassificationSystemRootItems(const API_Guid& 
 
 GSErrCode ACAPI_Classification_GetClassificationItemChildren(const API_Guid& itemGuid,
                                                              GS::Array<API_ClassificationItem>& children) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__, itemGuid))
         return *fault;
     const hostplatform::ClassificationItem* item = FindItem(itemGuid);
@@ -87,6 +92,7 @@ GSErrCode ACAPI_Classification_GetClassificationItemChildren(const API_Guid& ite
 }
 
 GSErrCode ACAPI_Classification_GetClassificationSystem(API_ClassificationSystem& system) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__, system.guid))
         return *fault;
     const hostplatform::ClassificationSystem* found = FindSystem(system.guid);
@@ -97,6 +103,7 @@ GSErrCode ACAPI_Classification_GetClassificationSystem(API_ClassificationSystem&
 }
 
 GSErrCode ACAPI_Classification_GetClassificationItem(API_ClassificationItem& item) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__, item.guid))
         return *fault;
     const hostplatform::ClassificationItem* found = FindItem(item.guid);
@@ -108,6 +115,7 @@ GSErrCode ACAPI_Classification_GetClassificationItem(API_ClassificationItem& ite
 
 GSErrCode ACAPI_Element_GetClassificationItems(const API_Guid& elemGuid,
                                                GS::Array<GS::Pair<API_Guid, API_Guid>>& systemItemPairs) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__, elemGuid))
         return *fault;
     const hostplatform::Element* element = CurrentProject().FindElement(elemGuid);
@@ -119,6 +127,7 @@ GSErrCode ACAPI_Element_GetClassificationItems(const API_Guid& elemGuid,
 
 bool ACAPI_Element_IsClassificationItemVisible(const API_Guid& elemGuid,
                                                const API_Guid& classificationItemGuid) {
+    const HostCalls::Call counted(__func__);
     if (Faults::Check(__func__, elemGuid) || Faults::Check(__func__, classificationItemGuid))
         return false;
     const hostplatform::Element* element = CurrentProject().FindElement(elemGuid);
@@ -127,6 +136,7 @@ bool ACAPI_Element_IsClassificationItemVisible(const API_Guid& elemGuid,
 
 GSErrCode ACAPI_Attribute_GetClassificationItems(const API_Attr_Head& attrHead,
                                                  GS::Array<GS::Pair<API_Guid, API_Guid>>& systemItemPairs) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::CheckIndex(__func__, attrHead.index))
         return *fault;
     if (attrHead.typeID != API_BuildingMaterialID) {
@@ -142,6 +152,7 @@ GSErrCode ACAPI_Attribute_GetClassificationItems(const API_Attr_Head& attrHead,
 
 bool ACAPI_Attribute_IsClassificationItemVisible(const API_Attr_Head& attrHead,
                                                  const API_Guid& classificationItemGuid) {
+    const HostCalls::Call counted(__func__);
     if (Faults::CheckIndex(__func__, attrHead.index))
         return false;
     const hostplatform::BuildingMaterial* material = FindMaterial(attrHead);

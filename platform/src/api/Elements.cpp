@@ -2,14 +2,17 @@
 #include "ACAPinc.hpp"
 #include "hostplatform/Faults.hpp"
 #include "hostplatform/Host.hpp"
+#include "hostplatform/HostCalls.hpp"
 
 #include <algorithm>
 
 using hostplatform::CurrentProject;
 using hostplatform::Faults;
+using hostplatform::HostCalls;
 
 GSErrCode ACAPI_Element_GetElemList(const API_ElemType& type, GS::Array<API_Guid>* elemList, GSFlags,
                                     const API_Guid&) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__))
         return *fault;
     if (elemList == nullptr)
@@ -20,6 +23,7 @@ GSErrCode ACAPI_Element_GetElemList(const API_ElemType& type, GS::Array<API_Guid
 }
 
 GSErrCode ACAPI_Element_Get(API_Element* element, UInt64) {
+    const HostCalls::Call counted(__func__);
     if (element == nullptr)
         return APIERR_BADPARS;
     if (const auto fault = Faults::Check(__func__, element->header.guid))
@@ -32,6 +36,7 @@ GSErrCode ACAPI_Element_Get(API_Element* element, UInt64) {
 }
 
 GSErrCode ACAPI_Element_GetHeader(API_Elem_Head* elementHead, UInt64) {
+    const HostCalls::Call counted(__func__);
     if (elementHead == nullptr)
         return APIERR_BADPARS;
     if (const auto fault = Faults::Check(__func__, elementHead->guid))
@@ -46,6 +51,7 @@ GSErrCode ACAPI_Element_GetHeader(API_Elem_Head* elementHead, UInt64) {
 GSErrCode ACAPI_Element_GetCollisions(const GS::Array<API_Guid>& group1, const GS::Array<API_Guid>& group2,
                                       GS::Array<GS::Pair<API_Guid, API_Guid>>& result,
                                       const API_CollisionDetectionSettings&) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__))
         return *fault;
     for (const API_Guid& second : group2)
@@ -67,6 +73,7 @@ GSErrCode ACAPI_Element_GetCollisions(const GS::Array<API_Guid>& group1, const G
 }
 
 GSErrCode ACAPI_Element_NeigIDToElemType(API_NeigID neigID, API_ElemTypeID& typeID) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__))
         return *fault;
     const API_NeigID first = APINeigOfElemType(1);

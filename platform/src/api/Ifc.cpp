@@ -2,8 +2,10 @@
 
 #include "hostplatform/Faults.hpp"
 #include "hostplatform/Host.hpp"
+#include "hostplatform/HostCalls.hpp"
 
 using hostplatform::Faults;
+using hostplatform::HostCalls;
 
 namespace IFCAPI {
 
@@ -36,12 +38,14 @@ GS::UniString CompressGuid(const API_Guid& guid) {
 namespace v1 {
 
 Result<ObjectAccessor> ObjectAccessor::GetObjectAccessor(API_Token token) {
+    const HostCalls::Call counted("IFCAPI_GetObjectAccessor");
     if (token == 0 || token != ACAPI_GetToken())
         return Error{APIERR_BADPARS, "unknown add-on token"};
     return ObjectAccessor();
 }
 
 Result<ObjectID> ObjectAccessor::CreateElementObjectID(const API_Elem_Head& head) const {
+    const HostCalls::Call counted("IFCAPI_CreateElementObjectID");
     if (const auto fault = Faults::Check("IFCAPI_CreateElementObjectID", head.guid))
         return Error{*fault, "injected fault"};
     if (hostplatform::CurrentProject().FindElement(head.guid) == nullptr)
@@ -50,6 +54,7 @@ Result<ObjectID> ObjectAccessor::CreateElementObjectID(const API_Elem_Head& head
 }
 
 Result<GS::UniString> ObjectAccessor::GetGlobalId(const ObjectID& id) const {
+    const HostCalls::Call counted("IFCAPI_GetGlobalId");
     if (const auto fault = Faults::Check("IFCAPI_GetGlobalId", id.ElementGuid()))
         return Error{*fault, "injected fault"};
     const hostplatform::Element* element = hostplatform::CurrentProject().FindElement(id.ElementGuid());

@@ -4,6 +4,7 @@
 #include "HostState.hpp"
 #include "RecordText.hpp"
 #include "hostplatform/Faults.hpp"
+#include "hostplatform/HostCalls.hpp"
 
 #include <atomic>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include <vector>
 
 using hostplatform::Faults;
+using hostplatform::HostCalls;
 
 namespace hostplatform {
 
@@ -84,6 +86,7 @@ template <typename Segment> Segment* SegmentBlock(const std::vector<API_Assembly
 } // namespace
 
 GSErrCode ACAPI_Element_GetMemo(const API_Guid& guid, API_ElementMemo* memo, UInt64 mask) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__, guid))
         return *fault;
     if (memo == nullptr)
@@ -132,6 +135,7 @@ template <typename T> void KillPtr(T*& block) {
 } // namespace
 
 GSErrCode ACAPI_DisposeElemMemoHdls(API_ElementMemo* memo) {
+    const HostCalls::Call counted(__func__);
     if (memo == nullptr)
         return APIERR_BADPARS;
     KillHandle(memo->params);

@@ -3,12 +3,15 @@
 #include "ACAPinc.hpp"
 #include "HostState.hpp"
 #include "hostplatform/Faults.hpp"
+#include "hostplatform/HostCalls.hpp"
 
 using hostplatform::Faults;
+using hostplatform::HostCalls;
 using hostplatform::detail::NotifyProcessObserver;
 using hostplatform::detail::State;
 
 GSErrCode ACAPI_ProcessWindow_InitProcessWindow(const GS::UniString* title, Int32*) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__))
         return *fault;
     hostplatform::ProcessWindowState& window = State().processWindow;
@@ -24,6 +27,7 @@ GSErrCode ACAPI_ProcessWindow_InitProcessWindow(const GS::UniString* title, Int3
 }
 
 GSErrCode ACAPI_ProcessWindow_SetNextProcessPhase(const GS::UniString* subtitle, Int32* maxval, bool*) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__))
         return *fault;
     hostplatform::ProcessWindowState& window = State().processWindow;
@@ -37,6 +41,7 @@ GSErrCode ACAPI_ProcessWindow_SetNextProcessPhase(const GS::UniString* subtitle,
 }
 
 bool ACAPI_ProcessWindow_IsProcessCanceled() {
+    const HostCalls::Call counted(__func__);
     hostplatform::ProcessWindowState& window = State().processWindow;
     ++window.cancelChecks;
     const bool canceled = Faults::NextCancelCheck();
@@ -46,6 +51,7 @@ bool ACAPI_ProcessWindow_IsProcessCanceled() {
 }
 
 GSErrCode ACAPI_ProcessWindow_CloseProcessWindow() {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__))
         return *fault;
     hostplatform::ProcessWindowState& window = State().processWindow;

@@ -3,6 +3,7 @@
 #include "RecordText.hpp"
 #include "hostplatform/Faults.hpp"
 #include "hostplatform/Host.hpp"
+#include "hostplatform/HostCalls.hpp"
 
 #include <algorithm>
 #include <cstring>
@@ -11,6 +12,7 @@
 
 using hostplatform::CurrentProject;
 using hostplatform::Faults;
+using hostplatform::HostCalls;
 
 namespace {
 
@@ -36,6 +38,7 @@ API_StoryType ToApi(const hostplatform::Story& story) {
 } // namespace
 
 GSErrCode ACAPI_ProjectSetting_GetStorySettings(API_StoryInfo* storyInfo, UInt32) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__))
         return *fault;
     if (storyInfo == nullptr)
@@ -55,6 +58,7 @@ GSErrCode ACAPI_ProjectSetting_GetStorySettings(API_StoryInfo* storyInfo, UInt32
 }
 
 GSErrCode ACAPI_ProjectSetting_GetProjectNotes(API_ProjectNoteInfo* projectNotes) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__))
         return *fault;
     if (projectNotes == nullptr)
@@ -64,6 +68,7 @@ GSErrCode ACAPI_ProjectSetting_GetProjectNotes(API_ProjectNoteInfo* projectNotes
 }
 
 GSErrCode ACAPI_AutoText_GetAutoTexts(GS::Array<GS::Array<GS::UniString>>* autotexts, API_AutotextType) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__))
         return *fault;
     if (autotexts == nullptr)

@@ -2,10 +2,12 @@
 #include "ACAPinc.hpp"
 #include "hostplatform/Faults.hpp"
 #include "hostplatform/Host.hpp"
+#include "hostplatform/HostCalls.hpp"
 
 #include <algorithm>
 
 using hostplatform::Faults;
+using hostplatform::HostCalls;
 
 namespace {
 
@@ -68,6 +70,7 @@ GS::UniString ListText(const GS::Array<API_Variant>& variants) {
 
 GSErrCode ACAPI_Element_GetPropertyDefinitions(const API_Guid& elemGuid, API_PropertyDefinitionFilter filter,
                                                GS::Array<API_PropertyDefinition>& definitions) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__, elemGuid))
         return *fault;
     if (filter < API_PropertyDefinitionFilter_UserDefined || filter > API_PropertyDefinitionFilter_All)
@@ -92,6 +95,7 @@ GSErrCode ACAPI_Element_GetPropertyDefinitions(const API_Guid& elemGuid, API_Pro
 
 bool ACAPI_Element_IsPropertyDefinitionVisible(const API_Guid& elemGuid,
                                                const API_Guid& propertyDefinitionGuid) {
+    const HostCalls::Call counted(__func__);
     if (Faults::Check(__func__, elemGuid) || Faults::Check(__func__, propertyDefinitionGuid))
         return false;
     const hostplatform::Element* element = hostplatform::CurrentProject().FindElement(elemGuid);
@@ -103,6 +107,7 @@ bool ACAPI_Element_IsPropertyDefinitionVisible(const API_Guid& elemGuid,
 GSErrCode ACAPI_Element_GetPropertyValuesByGuid(const API_Guid& elemGuid,
                                                 const GS::Array<API_Guid>& propertyDefinitions,
                                                 GS::Array<API_Property>& properties) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__, elemGuid))
         return *fault;
     for (const API_Guid& definition : propertyDefinitions)
@@ -132,6 +137,7 @@ GSErrCode ACAPI_Element_GetPropertyValuesByGuid(const API_Guid& elemGuid,
 }
 
 GSErrCode ACAPI_Property_GetPropertyValueString(const API_Property& property, GS::UniString* propertyValue) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__, property.definition.guid))
         return *fault;
     if (propertyValue == nullptr)

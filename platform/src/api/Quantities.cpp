@@ -2,8 +2,10 @@
 #include "ACAPinc.hpp"
 #include "hostplatform/Faults.hpp"
 #include "hostplatform/Host.hpp"
+#include "hostplatform/HostCalls.hpp"
 
 using hostplatform::Faults;
+using hostplatform::HostCalls;
 
 namespace {
 
@@ -24,6 +26,7 @@ void WriteValues(const hostplatform::Element& element, API_ElementQuantity& out)
 
 GSErrCode ACAPI_Element_GetQuantities(API_Guid elemGuid, const API_QuantityPar*, API_Quantities* quantities,
                                       const API_QuantitiesMask*) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__, elemGuid))
         return *fault;
     if (quantities == nullptr)

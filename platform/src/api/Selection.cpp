@@ -2,11 +2,13 @@
 #include "ACAPinc.hpp"
 #include "HostState.hpp"
 #include "hostplatform/Faults.hpp"
+#include "hostplatform/HostCalls.hpp"
 
 #include <unordered_set>
 
 using hostplatform::CurrentProject;
 using hostplatform::Faults;
+using hostplatform::HostCalls;
 
 namespace {
 
@@ -21,6 +23,7 @@ API_Neig NeigOf(const API_Guid& guid) {
 
 GSErrCode ACAPI_Selection_Get(API_SelectionInfo* selectionInfo, GS::Array<API_Neig>* selNeigs, bool, bool,
                               API_SelRelativePosID) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__))
         return *fault;
     if (selectionInfo == nullptr)
@@ -41,6 +44,7 @@ GSErrCode ACAPI_Selection_Get(API_SelectionInfo* selectionInfo, GS::Array<API_Ne
 }
 
 GSErrCode ACAPI_Selection_Select(const GS::Array<API_Neig>& selNeigs, bool add) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__))
         return *fault;
     for (const API_Neig& neig : selNeigs) {
@@ -62,6 +66,7 @@ GSErrCode ACAPI_Selection_Select(const GS::Array<API_Neig>& selNeigs, bool add) 
 }
 
 GSErrCode ACAPI_Selection_DeselectAll() {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__))
         return *fault;
     CurrentProject().selection.clear();
@@ -69,6 +74,7 @@ GSErrCode ACAPI_Selection_DeselectAll() {
 }
 
 GSErrCode ACAPI_View_ZoomToElements(const GS::Array<API_Guid>& elements) {
+    const HostCalls::Call counted(__func__);
     if (const auto fault = Faults::Check(__func__))
         return *fault;
     hostplatform::detail::State().lastZoom.assign(elements.begin(), elements.end());

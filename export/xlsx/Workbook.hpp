@@ -12,7 +12,7 @@
 // A workbook is used by one thread at a time. Neither operation throws.
 #pragma once
 
-#include "export/Worksheet.hpp"
+#include "export/xlsx/Worksheet.hpp"
 
 #include <memory>
 #include <string>

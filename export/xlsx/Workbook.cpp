@@ -1,7 +1,7 @@
-#include "export/Workbook.hpp"
+#include "export/xlsx/Workbook.hpp"
 
-#include "export/CNumericScope.hpp"
-#include "export/SafeSave.hpp"
+#include "export/xlsx/CNumericScope.hpp"
+#include "export/xlsx/SafeSave.hpp"
 
 #include <xlsxwriter.h>
 

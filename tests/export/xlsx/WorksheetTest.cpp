@@ -1,8 +1,8 @@
 // The worksheet adapter: references, text cleaning, the streamed row, cells and ranges, read back from
 // the saved worksheet's XML.
-#include "../support/DutchLocale.hpp"
-#include "export/Workbook.hpp"
-#include "tests/export/XlsxTestUtil.hpp"
+#include "export/xlsx/Workbook.hpp"
+#include "tests/export/xlsx/XlsxTestUtil.hpp"
+#include "tests/support/DutchLocale.hpp"
 
 #include <gtest/gtest.h>
 #include <xlsxwriter.h>

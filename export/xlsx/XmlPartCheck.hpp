@@ -66,7 +66,11 @@ class XmlPartCheck {
     // Each takes one byte in its state and returns false once the part is not well formed.
     bool step(char c);
     bool text(char c);
+    bool tag_open(char c);
+    bool declaration(char c);
+    bool start_tag(char c);
     bool attribute_name(char c);
+    bool before_value(char c);
     bool value(char c);
     bool entity(char c);
     bool space_or_tag_end(char c);

@@ -1,7 +1,7 @@
 // The worksheet adapter: the cell and range operations of the workbook writers, over libxlsxwriter in
 // its constant-memory mode.
 //
-//     xlsx::Workbook book(path);                 // see export/Workbook.hpp
+//     xlsx::Workbook book(path);                 // see export/xlsx/Workbook.hpp
 //     xlsx::Worksheet& ws = book.active_sheet();
 //     ws.title("Export Detailmeetstaat");
 //     ws.range("A7:V7").merge_cells();
@@ -35,9 +35,9 @@
 // for as long as their workbook is open, and may be kept across rows.
 #pragma once
 
-#include "export/XlsxFormats.hpp"
-#include "export/XlsxStyle.hpp"
-#include "export/XlsxText.hpp"
+#include "export/xlsx/XlsxFormats.hpp"
+#include "export/xlsx/XlsxStyle.hpp"
+#include "export/xlsx/XlsxText.hpp"
 
 #include <cstdint>
 #include <string>

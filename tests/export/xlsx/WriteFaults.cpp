@@ -1,4 +1,4 @@
-#include "tests/export/WriteFaults.hpp"
+#include "tests/export/xlsx/WriteFaults.hpp"
 
 #include <cerrno>
 #include <cstdarg>

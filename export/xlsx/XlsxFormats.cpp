@@ -1,4 +1,4 @@
-#include "export/XlsxFormats.hpp"
+#include "export/xlsx/XlsxFormats.hpp"
 
 #include <xlsxwriter.h>
 
@@ -57,9 +57,10 @@ std::size_t StyleKeyHash::operator()(const StyleKey& key) const noexcept {
                                 static_cast<std::uint64_t>(key.border.right) << 8 |
                                 static_cast<std::uint64_t>(key.border.top) << 16 |
                                 static_cast<std::uint64_t>(key.border.bottom) << 24;
-    const std::uint64_t flags = static_cast<std::uint64_t>(key.halign) | std::uint64_t{key.has_font} << 8 |
-                                std::uint64_t{key.bold} << 9 | std::uint64_t{key.italic} << 10 |
-                                std::uint64_t{key.has_fill} << 11;
+    const std::uint64_t flags =
+        static_cast<std::uint64_t>(key.halign) | static_cast<std::uint64_t>(key.has_font) << 8 |
+        static_cast<std::uint64_t>(key.bold) << 9 | static_cast<std::uint64_t>(key.italic) << 10 |
+        static_cast<std::uint64_t>(key.has_fill) << 11;
     std::size_t seed = Mix(0, key.number_format);
     seed = Mix(seed, key.font_name);
     seed = Mix(seed, std::bit_cast<std::uint64_t>(key.font_size));

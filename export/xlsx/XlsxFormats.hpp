@@ -3,7 +3,7 @@
 // must never change after a cell used it: each one is made complete, once, and then only looked up.
 #pragma once
 
-#include "export/XlsxStyle.hpp"
+#include "export/xlsx/XlsxStyle.hpp"
 
 #include <cstdint>
 #include <string>

@@ -1,9 +1,9 @@
 // A disk that fills up at any point of a save: a workbook reported as saved holds every part and every
 // row as written; otherwise the save fails, the old file stays byte for byte and no temporary file
 // remains.
-#include "export/Workbook.hpp"
-#include "tests/export/WriteFaults.hpp"
-#include "tests/export/XlsxTestUtil.hpp"
+#include "export/xlsx/Workbook.hpp"
+#include "tests/export/xlsx/WriteFaults.hpp"
+#include "tests/export/xlsx/XlsxTestUtil.hpp"
 
 #include <gtest/gtest.h>
 

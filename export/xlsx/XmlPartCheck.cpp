@@ -1,4 +1,4 @@
-#include "export/XmlPartCheck.hpp"
+#include "export/xlsx/XmlPartCheck.hpp"
 
 namespace xlsx {
 
@@ -45,48 +45,18 @@ bool XmlPartCheck::step(char c) {
     case State::text:
         return text(c);
     case State::open:
-        if (c == '?' || c == '/') {
-            state_ = c == '?' ? State::declaration : State::end_name_first;
-            name_.clear();
-            return true;
-        }
-        name_.assign(1, c);
-        count_ = -1;
-        state_ = State::start_name;
-        return IsNameChar(c);
+        return tag_open(c);
     case State::declaration:
-        if (c == '?')
-            state_ = State::declaration_end;
-        return true;
     case State::declaration_end:
-        state_ = c == '>' ? State::text : c == '?' ? State::declaration_end : State::declaration;
-        return true;
+        return declaration(c);
     case State::start_name:
-        if (IsNameChar(c)) {
-            name_ += c;
-            return true;
-        }
-        return space_or_tag_end(c);
     case State::in_tag:
-        if (IsNameChar(c)) {
-            attribute_.assign(1, c);
-            state_ = State::attribute_name;
-            return true;
-        }
-        return space_or_tag_end(c);
+        return start_tag(c);
     case State::attribute_name:
     case State::before_equals:
         return attribute_name(c);
     case State::before_value:
-        if (c == '"' || c == '\'') {
-            quote_ = c;
-            counting_ = attribute_ == "count";
-            if (counting_)
-                count_ = -1;
-            state_ = State::value;
-            return true;
-        }
-        return IsSpace(c);
+        return before_value(c);
     case State::value:
         return value(c);
     case State::after_value:
@@ -101,6 +71,50 @@ bool XmlPartCheck::step(char c) {
         return entity(c);
     }
     return false;
+}
+
+bool XmlPartCheck::tag_open(char c) {
+    if (c == '?' || c == '/') {
+        state_ = c == '?' ? State::declaration : State::end_name_first;
+        name_.clear();
+        return true;
+    }
+    name_.assign(1, c);
+    count_ = -1;
+    state_ = State::start_name;
+    return IsNameChar(c);
+}
+
+bool XmlPartCheck::declaration(char c) {
+    if (state_ == State::declaration_end && c == '>')
+        state_ = State::text;
+    else
+        state_ = c == '?' ? State::declaration_end : State::declaration;
+    return true;
+}
+
+// The element's name, then its attributes.
+bool XmlPartCheck::start_tag(char c) {
+    if (!IsNameChar(c))
+        return space_or_tag_end(c);
+    if (state_ == State::start_name) {
+        name_ += c;
+    } else {
+        attribute_.assign(1, c);
+        state_ = State::attribute_name;
+    }
+    return true;
+}
+
+bool XmlPartCheck::before_value(char c) {
+    if (c != '"' && c != '\'')
+        return IsSpace(c);
+    quote_ = c;
+    counting_ = attribute_ == "count";
+    if (counting_)
+        count_ = -1;
+    state_ = State::value;
+    return true;
 }
 
 bool XmlPartCheck::text(char c) {

@@ -1,4 +1,4 @@
-#include "export/XlsxText.hpp"
+#include "export/xlsx/XlsxText.hpp"
 
 namespace xlsx {
 

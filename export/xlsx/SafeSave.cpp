@@ -1,6 +1,6 @@
-#include "export/SafeSave.hpp"
+#include "export/xlsx/SafeSave.hpp"
 
-#include "export/XmlPartCheck.hpp"
+#include "export/xlsx/XmlPartCheck.hpp"
 
 #include <unzip.h>
 #include <zlib.h>
@@ -213,7 +213,7 @@ std::string ReserveTempBeside(const std::string& target, std::string& error) {
     }
     const std::string stem = TempStem(FolderOf(target), name);
     for (int attempt = 0; attempt < 64; ++attempt) {
-        const std::string candidate = stem + RandomSuffix() + ".tmp";
+        std::string candidate = stem + RandomSuffix() + ".tmp";
         const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             close(fd);

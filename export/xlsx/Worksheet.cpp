@@ -1,6 +1,6 @@
-#include "export/Worksheet.hpp"
+#include "export/xlsx/Worksheet.hpp"
 
-#include "export/CNumericScope.hpp"
+#include "export/xlsx/CNumericScope.hpp"
 
 #include <xlsxwriter.h>
 

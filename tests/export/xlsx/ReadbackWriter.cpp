@@ -6,7 +6,7 @@
 //
 // Prints "decimal_point=<c>" and one "refused=<cell>" line per text the adapter refused; exits 1 when
 // saving fails.
-#include "export/Workbook.hpp"
+#include "export/xlsx/Workbook.hpp"
 
 #include <xlsxwriter.h>
 

@@ -1,7 +1,7 @@
 // Cell and Range operations: they only change the sheet's current row; Worksheet writes it out.
-#include "export/Worksheet.hpp"
+#include "export/xlsx/Worksheet.hpp"
 
-#include "export/CNumericScope.hpp"
+#include "export/xlsx/CNumericScope.hpp"
 
 #include <cmath>
 #include <cstdio>

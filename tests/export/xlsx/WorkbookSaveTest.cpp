@@ -1,10 +1,10 @@
 // Saving a workbook: the target is replaced only by a complete, checked workbook, and only when the
 // user may write it; a link is saved through; every failure and every cancel leaves an existing
 // target byte-for-byte as it was and no temporary file behind.
-#include "export/SafeSave.hpp"
-#include "export/Workbook.hpp"
-#include "export/XmlPartCheck.hpp"
-#include "tests/export/XlsxTestUtil.hpp"
+#include "export/xlsx/SafeSave.hpp"
+#include "export/xlsx/Workbook.hpp"
+#include "export/xlsx/XmlPartCheck.hpp"
+#include "tests/export/xlsx/XlsxTestUtil.hpp"
 
 #include <gtest/gtest.h>
 #include <zip.h>
