@@ -111,15 +111,13 @@ int fflush(FILE* stream) {
 int fseek(FILE* stream, long offset, int whence) {
     static const auto real = Real<int (*)(FILE*, long, int)>("fseek");
     const bool lost = Lost(stream, Waiting(stream) > 0);
-    const int rc = real(stream, offset, whence);
-    return lost && !Silent() ? -1 : rc;
+    return real(stream, offset, whence) != 0 || (lost && !Silent()) ? -1 : 0;
 }
 
 int fseeko64(FILE* stream, off64_t offset, int whence) {
     static const auto real = Real<int (*)(FILE*, off64_t, int)>("fseeko64");
     const bool lost = Lost(stream, Waiting(stream) > 0);
-    const int rc = real(stream, offset, whence);
-    return lost && !Silent() ? -1 : rc;
+    return real(stream, offset, whence) != 0 || (lost && !Silent()) ? -1 : 0;
 }
 
 int fclose(FILE* stream) {
