@@ -52,7 +52,10 @@ const char* Excel::NumberFormat(int decimals) {
 double Excel::SummaryLineTotal(double total, double unitPrice) {
     if (!(total > 0.0))
         return 0.0;
-    return unitPrice > -1.0 ? total * unitPrice : 0.0;
+    // T and U as the sheet holds them: a value no cell can hold leaves its cell empty, which counts 0.
+    const double t = xlsx::IsWritableNumber(total) ? total : 0.0;
+    const double u = unitPrice > -1.0 && xlsx::IsWritableNumber(unitPrice) ? unitPrice : 0.0;
+    return t * u;
 }
 
 void Excel::XLSprintCell(std::string column, std::string text, bool rightAligned, bool bordered) {

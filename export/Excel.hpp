@@ -104,7 +104,8 @@ class Excel {
     // The number format code for a count of decimals: "0.000", "0.00", "0.0", else "0".
     static const char* NumberFormat(int decimals);
     // The value of a summary line total =T*U as the spreadsheet computes it: 0 unless the total is
-    // positive; a missing unit price (-1.0 or less) counts as 0.
+    // positive; a missing unit price (-1.0 or less), and a total or price that no cell can hold (its
+    // cell stays empty), count as 0.
     static double SummaryLineTotal(double total, double unitPrice);
 
     // ---- Module state ----

@@ -3,6 +3,7 @@
 
 #include "export/xlsx/Workbook.hpp"
 
+#include "engine/host/HostUtil.hpp"
 #include "engine/host/TypeConv.hpp"
 
 #include "ACAPinc.hpp"
@@ -367,7 +368,10 @@ bool Excel::CreateXls(Articles& articles, IO::Location location, bool details, E
     bool saved = false;
     if (written && !cancelled) {
         try {
-            saved = book.save().ok();
+            const xlsx::Status status = book.save();
+            saved = status.ok();
+            if (!saved) // the alert names the file; the log says why
+                WriteReport("%s", status.message.c_str());
         } catch (...) {
         }
     }

@@ -1,11 +1,15 @@
 #include "export/xlsx/SafeSave.hpp"
 
+#include "export/xlsx/XmlPartCheck.hpp"
+
 #include <unzip.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -18,6 +22,12 @@
 namespace xlsx {
 
 namespace {
+
+constexpr int kMaxLinks = 40; // as the kernel follows them
+constexpr std::size_t kReadSize = 1 << 16;
+constexpr int kRandomLength = 8;
+constexpr std::size_t kTempNameExtra = 2 + kRandomLength + 4; // ".", ".", random, ".tmp"
+const char* const kSheetName = "xl/worksheets/sheet1.xml";
 
 std::string SystemError(const std::string& what, const std::string& path) {
     return what + " '" + path + "': " + std::strerror(errno);
@@ -32,7 +42,21 @@ std::string RandomSuffix() {
     mixed *= 0xBF58476D1CE4E5B9ull;
     char text[17];
     std::snprintf(text, sizeof text, "%016llx", mixed);
-    return std::string(text, 8);
+    return std::string(text, kRandomLength);
+}
+
+// "<folder>/.<name>." with the name cut (never inside a UTF-8 character) so that the random part and
+// ".tmp" still fit the folder's longest name.
+std::string TempStem(const std::string& folder, const std::string& name) {
+    const long longest = pathconf(folder.c_str(), _PC_NAME_MAX);
+    const std::size_t name_max = longest > 0 ? static_cast<std::size_t>(longest) : NAME_MAX;
+    std::size_t keep = name.size();
+    if (name_max > kTempNameExtra && keep > name_max - kTempNameExtra) {
+        keep = name_max - kTempNameExtra;
+        while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80)
+            --keep;
+    }
+    return folder + "/." + name.substr(0, keep) + ".";
 }
 
 bool SyncPath(const std::string& path, int flags) {
@@ -44,66 +68,110 @@ bool SyncPath(const std::string& path, int flags) {
     return synced;
 }
 
-// What the check keeps of an entry while reading it: its start, its end, and whether a marker occurs.
-class EntryScan {
-  public:
-    explicit EntryScan(std::string marker) : marker_(std::move(marker)), found_(marker_.empty()) {}
-
-    void feed(const char* data, std::size_t size) {
-        if (head_.size() < kKeep)
-            head_.append(data, std::min(size, kKeep - head_.size()));
-        tail_.append(data, size);
-        if (tail_.size() > kKeep)
-            tail_.erase(0, tail_.size() - kKeep);
-        if (!found_) {
-            window_.append(data, size);
-            found_ = window_.find(marker_) != std::string::npos;
-            if (window_.size() >= marker_.size())
-                window_.erase(0, window_.size() - (marker_.size() - 1));
-        }
+// An existing file is replaced only when the user may write it and it has no other names.
+bool MayReplace(const std::string& target, const struct stat& existing, std::string& error) {
+    if (existing.st_nlink > 1) {
+        error = "'" + target + "' has " + std::to_string(existing.st_nlink - 1) +
+                " other name(s) (hard links); saving would split them";
+        return false;
     }
-
-    bool found() const { return found_; }
-
-    // An XML part written to its end closes its root element.
-    bool xml_complete() const {
-        std::size_t open = head_.find('<');
-        while (open != std::string::npos && open + 1 < head_.size() &&
-               (head_[open + 1] == '?' || head_[open + 1] == '!'))
-            open = head_.find('<', open + 1);
-        if (open == std::string::npos)
-            return false;
-        const std::size_t end = head_.find_first_of(" \t\r\n/>", open + 1);
-        if (end == std::string::npos)
-            return false;
-        const std::string closing = "</" + head_.substr(open + 1, end - open - 1) + ">";
-        const std::size_t last = tail_.find_last_not_of(" \t\r\n");
-        return last != std::string::npos && last + 1 >= closing.size() &&
-               tail_.compare(last + 1 - closing.size(), closing.size(), closing) == 0;
+    // Opening it for writing (without truncating) asks the real question: modes, ACLs, read-only
+    // mounts and immutable files all answer here.
+    const int fd = open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        error = "'" + target + "' cannot be written: " + std::strerror(errno);
+        return false;
     }
-
-  private:
-    static constexpr std::size_t kKeep = 512;
-    std::string marker_;
-    bool found_;
-    std::string head_;
-    std::string tail_;
-    std::string window_;
-};
+    close(fd);
+    return true;
+}
 
 bool EndsWith(const std::string& text, std::string_view end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-// Reads the current entry to its end; closing it checks the CRC.
-bool ReadEntry(unzFile zip, std::vector<char>& buffer, EntryScan& scan) {
+// The worksheet entry: well formed before and after the rows, with the digest's number of merged
+// ranges, and between <sheetData> and </sheetData> exactly the rows of the digest. The rows are not
+// scanned: their CRC, combined with the CRCs of the bytes around them, must give the entry's CRC,
+// which unzip checks against the bytes.
+class SheetScan {
+  public:
+    explicit SheetScan(const SheetDigest& digest)
+        : digest_(digest), rows_left_(digest.rows_size), xml_("sheetData", "mergeCells") {}
+
+    void feed(const char* data, std::size_t size) {
+        while (size > 0) {
+            const std::size_t taken = part_ == Part::rows ? pass_rows(size) : check(data, size);
+            data += taken;
+            size -= taken;
+        }
+    }
+
+    bool complete(uLong entry_crc) const {
+        if (!xml_.complete() || static_cast<std::uint64_t>(xml_.tally()) != digest_.merges)
+            return false;
+        if (part_ != Part::tail)
+            return digest_.rows_size == 0 && xml_.split_was_empty();
+        const uLong with_rows =
+            crc32_combine(head_crc_, digest_.rows_crc, static_cast<z_off_t>(digest_.rows_size));
+        return crc32_combine(with_rows, tail_crc_, static_cast<z_off_t>(tail_size_)) == entry_crc;
+    }
+
+  private:
+    enum class Part { head, rows, tail };
+
+    std::size_t pass_rows(std::size_t size) {
+        const auto taken = static_cast<std::size_t>(std::min<std::uint64_t>(size, rows_left_));
+        rows_left_ -= taken;
+        if (rows_left_ == 0)
+            part_ = Part::tail;
+        return taken;
+    }
+
+    std::size_t check(const char* data, std::size_t size) {
+        const std::size_t taken = xml_.feed(data, size);
+        uLong& crc = part_ == Part::head ? head_crc_ : tail_crc_;
+        crc = crc32(crc, reinterpret_cast<const Bytef*>(data), static_cast<uInt>(taken));
+        if (part_ == Part::tail)
+            tail_size_ += taken;
+        else if (xml_.at_split())
+            part_ = rows_left_ == 0 ? Part::tail : Part::rows;
+        return taken;
+    }
+
+    SheetDigest digest_;
+    std::uint64_t rows_left_;
+    XmlPartCheck xml_;
+    Part part_ = Part::head;
+    uLong head_crc_ = 0;
+    uLong tail_crc_ = 0;
+    std::uint64_t tail_size_ = 0;
+};
+
+// Reads the current entry to its end, handing every piece to `take`; closing it checks the CRC.
+template <class Take> bool ReadEntry(unzFile zip, std::vector<char>& buffer, Take take) {
     if (unzOpenCurrentFile(zip) != UNZ_OK)
         return false;
     int read = 0;
     while ((read = unzReadCurrentFile(zip, buffer.data(), static_cast<unsigned>(buffer.size()))) > 0)
-        scan.feed(buffer.data(), static_cast<std::size_t>(read));
+        take(buffer.data(), static_cast<std::size_t>(read));
     const bool closed = unzCloseCurrentFile(zip) == UNZ_OK;
     return read == 0 && closed;
+}
+
+// Reads and checks the current entry: the worksheet against the rows, other XML parts for form.
+bool CheckEntry(unzFile zip, const std::string& name, uLong crc, const SheetDigest& digest,
+                std::vector<char>& buffer) {
+    if (name == kSheetName) {
+        SheetScan sheet(digest);
+        return ReadEntry(zip, buffer, [&](const char* data, std::size_t size) { sheet.feed(data, size); }) &&
+               sheet.complete(crc);
+    }
+    if (!EndsWith(name, ".xml") && !EndsWith(name, ".rels"))
+        return ReadEntry(zip, buffer, [](const char*, std::size_t) {});
+    XmlPartCheck part;
+    return ReadEntry(zip, buffer, [&](const char* data, std::size_t size) { part.feed(data, size); }) &&
+           part.complete();
 }
 
 } // namespace
@@ -115,6 +183,27 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+std::string ResolveLinks(const std::string& path, std::string& error) {
+    std::string current = path;
+    for (int hop = 0; hop <= kMaxLinks; ++hop) {
+        struct stat info {};
+        if (lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return current;
+        char target[PATH_MAX];
+        const ssize_t length = readlink(current.c_str(), target, sizeof target);
+        if (length <= 0 || static_cast<std::size_t>(length) >= sizeof target) {
+            error = SystemError("cannot read the symbolic link", current);
+            return {};
+        }
+        const std::string folder = FolderOf(current);
+        current = target[0] == '/' ? std::string(target, static_cast<std::size_t>(length))
+                                   : (folder == "/" ? "" : folder) + "/" +
+                                         std::string(target, static_cast<std::size_t>(length));
+    }
+    error = "'" + path + "' leads through more than " + std::to_string(kMaxLinks) + " symbolic links";
+    return {};
+}
+
 std::string ReserveTempBeside(const std::string& target, std::string& error) {
     const auto slash = target.rfind('/');
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
@@ -122,7 +211,7 @@ std::string ReserveTempBeside(const std::string& target, std::string& error) {
         error = "'" + target + "' does not name a file";
         return {};
     }
-    const std::string stem = FolderOf(target) + "/." + name + ".";
+    const std::string stem = TempStem(FolderOf(target), name);
     for (int attempt = 0; attempt < 64; ++attempt) {
         std::string candidate = stem + RandomSuffix() + ".tmp";
         const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -139,40 +228,54 @@ std::string ReserveTempBeside(const std::string& target, std::string& error) {
     return {};
 }
 
-bool CheckWorkbookZip(const std::string& path, std::uint32_t last_row, std::string& error) {
+bool DigestRows(int fd, SheetDigest& digest) {
+    digest.rows_size = 0;
+    uLong crc = 0;
+    std::vector<Bytef> buffer(kReadSize);
+    for (;;) {
+        const ssize_t read = pread(fd, buffer.data(), buffer.size(), static_cast<off_t>(digest.rows_size));
+        if (read == 0) {
+            digest.rows_crc = static_cast<std::uint32_t>(crc);
+            return true;
+        }
+        if (read < 0 && errno != EINTR)
+            return false;
+        if (read > 0) {
+            crc = crc32(crc, buffer.data(), static_cast<uInt>(read));
+            digest.rows_size += static_cast<std::uint64_t>(read);
+        }
+    }
+}
+
+bool CheckWorkbookZip(const std::string& path, const SheetDigest& sheet, std::string& error) {
     unzFile zip = unzOpen64(path.c_str());
     if (zip == nullptr) {
         error = "'" + path + "' is not a complete zip file";
         return false;
     }
-    const std::string sheet_name = "xl/worksheets/sheet1.xml";
-    const std::string row_marker =
-        last_row == 0 ? std::string() : "<row r=\"" + std::to_string(last_row) + "\"";
-    std::vector<char> buffer(1 << 16);
+    std::vector<char> buffer(kReadSize);
     bool content_types = false;
-    bool sheet = false;
+    bool has_sheet = false;
     int rc = unzGoToFirstFile(zip);
     for (; rc == UNZ_OK; rc = unzGoToNextFile(zip)) {
         char name[256] = {};
+        unz_file_info64 info{};
         const bool named =
-            unzGetCurrentFileInfo64(zip, nullptr, name, sizeof name, nullptr, 0, nullptr, 0) == UNZ_OK;
-        const bool is_sheet = named && name == sheet_name;
-        EntryScan scan(is_sheet ? row_marker : std::string());
-        const bool is_xml = EndsWith(name, ".xml") || EndsWith(name, ".rels");
-        if (!named || !ReadEntry(zip, buffer, scan) || (is_xml && !scan.xml_complete()) || !scan.found()) {
+            unzGetCurrentFileInfo64(zip, &info, name, sizeof name, nullptr, 0, nullptr, 0) == UNZ_OK;
+        if (!named || !CheckEntry(zip, name, info.crc, sheet, buffer)) {
             error = "entry '" + std::string(name) + "' of '" + path + "' is damaged or incomplete";
             unzClose(zip);
             return false;
         }
         content_types = content_types || std::strcmp(name, "[Content_Types].xml") == 0;
-        sheet = sheet || is_sheet;
+        has_sheet = has_sheet || std::strcmp(name, kSheetName) == 0;
     }
     unzClose(zip);
     if (rc != UNZ_END_OF_LIST_OF_FILE) {
         error = "the entry list of '" + path + "' is damaged";
         return false;
     }
-    if (!content_types || !sheet) {
+    if (!content_types || !has_sheet) {
         error = "'" + path + "' lacks the content types or the worksheet";
         return false;
     }
@@ -181,8 +284,13 @@ bool CheckWorkbookZip(const std::string& path, std::uint32_t last_row, std::stri
 
 bool ReplaceTarget(const std::string& temp_path, const std::string& target, std::string& error) {
     struct stat existing {};
-    if (stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
+    if (stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+        if (!MayReplace(target, existing, error)) {
+            DiscardTemp(temp_path);
+            return false;
+        }
         chmod(temp_path.c_str(), existing.st_mode & 07777);
+    }
     if (!SyncPath(temp_path, O_RDONLY)) {
         error = SystemError("cannot flush", temp_path);
         DiscardTemp(temp_path);

@@ -10,20 +10,40 @@ namespace xlsx {
 // The folder part of `path` ("." for a bare file name).
 std::string FolderOf(const std::string& path);
 
-// Creates a new, empty, hidden file in the target's folder (".<name>.<random>.tmp"), with the
-// permissions a new file gets from the umask. Returns its path, or "" with `error` set when the
-// folder is missing or not writable, or the target has no file name.
+// The file that `path` names once symbolic links are followed, through chains of links; a relative
+// link target counts from the link's folder. A path that is no link, or does not exist, is returned as
+// it is, so a dangling link gives the file it points to. "" with `error` set for a loop of links.
+std::string ResolveLinks(const std::string& path, std::string& error);
+
+// Creates a new, empty, hidden file in the target's folder (".<name>.<random>.tmp", the name shortened
+// when the whole would be longer than the folder allows), with the permissions a new file gets from the
+// umask. Returns its path, or "" with `error` set when the folder is missing or not writable, or the
+// target has no file name.
 std::string ReserveTempBeside(const std::string& target, std::string& error);
 
+// What a saved worksheet must hold: the bytes of its rows, as the library streams them into its
+// scratch file, and the number of merged ranges the library was given.
+struct SheetDigest {
+    std::uint64_t rows_size = 0;
+    std::uint32_t rows_crc = 0; // CRC-32, as zip uses
+    std::uint64_t merges = 0;
+};
+
+// Sets the digest's rows to everything in the open file `fd`, read from its start; false when it
+// cannot be read.
+bool DigestRows(int fd, SheetDigest& digest);
+
 // True when `path` is a complete zip whose every entry reads back with a correct CRC, whose every XML
-// part closes its root element, which holds at least "[Content_Types].xml" and
-// "xl/worksheets/sheet1.xml", and whose worksheet holds row `last_row` (1-based; 0 checks no row);
-// else false with `error` set. A full disk can leave a well-formed zip around a truncated part.
-bool CheckWorkbookZip(const std::string& path, std::uint32_t last_row, std::string& error);
+// part is well formed (see XmlPartCheck), which holds at least "[Content_Types].xml" and
+// "xl/worksheets/sheet1.xml", and whose worksheet holds exactly the rows of `sheet` between
+// <sheetData> and </sheetData> and its number of merged ranges; else false with `error` set. A full
+// disk can leave a well-formed zip around a part with a block missing.
+bool CheckWorkbookZip(const std::string& path, const SheetDigest& sheet, std::string& error);
 
 // Flushes the temporary file to disk, gives it the target's permissions when the target exists,
-// and renames it over the target. On failure the temporary file is removed, the target is left as it
-// was, and `error` says why.
+// and renames it over the target. An existing target that the user may not write, or that has other
+// names (hard links, which a rename would split off), is not replaced. On failure the temporary file
+// is removed, the target is left as it was, and `error` says why.
 bool ReplaceTarget(const std::string& temp_path, const std::string& target, std::string& error);
 
 // Removes the temporary file, if any.

@@ -11,8 +11,12 @@ namespace xlsx {
 
 Workbook::Workbook(std::string target_path) : target_(std::move(target_path)) {
     std::string error;
-    temp_ = ReserveTempBeside(target_, error);
-    if (temp_.empty()) {
+    file_ = ResolveLinks(target_, error);
+    if (!file_.empty())
+        temp_ = ReserveTempBeside(file_, error);
+    if (file_.empty()) {
+        setup_ = Status{Error::replace_failed, error};
+    } else if (temp_.empty()) {
         setup_ = Status{Error::temp_file, error};
     } else {
         scratch_folder_ = FolderOf(temp_);
@@ -42,14 +46,14 @@ Status Workbook::save() {
         return setup_;
     }
     Status sheet = sheet_->finish();
-    if (sheet.ok() && !scratch_file_intact())
+    SheetDigest digest;
+    if (sheet.ok() && !digest_sheet(digest))
         sheet = Status{Error::incomplete_file, "the worksheet's scratch file in '" + scratch_folder_ +
                                                    "' could not be written (disk full?)"};
     if (!sheet.ok()) {
         abandon();
         return sheet;
     }
-    const std::uint32_t last_row = sheet_->last_written_row();
     sheet_->detach();
     lxw_error rc = LXW_NO_ERROR;
     {
@@ -64,11 +68,11 @@ Status Workbook::save() {
         return Status{Error::library, std::string("the spreadsheet library could not write '") + temp_ +
                                           "': " + lxw_strerror(rc)};
     }
-    if (!CheckWorkbookZip(temp_, last_row, error)) {
+    if (!CheckWorkbookZip(temp_, digest, error)) {
         DiscardTemp(temp_);
         return Status{Error::incomplete_file, error};
     }
-    if (!ReplaceTarget(temp_, target_, error))
+    if (!ReplaceTarget(temp_, file_, error))
         return Status{Error::replace_failed, error};
     return Status{};
 }
@@ -83,12 +87,19 @@ void Workbook::abandon() {
 }
 
 // The library streams the rows into a scratch file and does not look at write errors there, so a
-// full disk would silently cut the sheet short.
-bool Workbook::scratch_file_intact() const {
+// full disk would silently cut the sheet short. Once that file is known whole, its digest is what the
+// saved worksheet must hold between <sheetData> and </sheetData>, besides the merged ranges.
+bool Workbook::digest_sheet(SheetDigest& digest) const {
+    digest.merges = sheet_->merged_ranges();
     lxw_worksheet* sheet = sheet_->library_sheet();
     if (sheet == nullptr || sheet->optimize_tmpfile == nullptr)
         return true;
-    return std::fflush(sheet->optimize_tmpfile) == 0 && std::ferror(sheet->optimize_tmpfile) == 0;
+    {
+        const CNumericScope c_numbers;
+        lxw_worksheet_write_single_row(sheet); // the library holds the last row until it closes
+    }
+    FILE* scratch = sheet->optimize_tmpfile;
+    return std::fflush(scratch) == 0 && std::ferror(scratch) == 0 && DigestRows(fileno(scratch), digest);
 }
 
 // Frees the library's workbook without writing it. The library does not close the scratch file of a

@@ -4,8 +4,10 @@
 //
 // The target is named when the workbook is made, because the library writes to a file it is given at
 // the start: a temporary file reserved beside the target, in the same folder (the library's own
-// scratch files go there too). When that folder is missing or not writable, the workbook still takes
-// every cell (and checks it) but save() fails.
+// scratch files go there too). A target that is a symbolic link stands for the file it points to,
+// which is the one written, beside which the temporary file is made, and the link stays. When that
+// folder is missing or not writable, the workbook still takes every cell (and checks it) but save()
+// fails.
 //
 // A workbook is used by one thread at a time. Neither operation throws.
 #pragma once
@@ -18,6 +20,8 @@
 struct lxw_workbook;
 
 namespace xlsx {
+
+struct SheetDigest;
 
 class Workbook {
   public:
@@ -32,9 +36,11 @@ class Workbook {
     Worksheet& active_sheet() { return *sheet_; }
 
     // Writes the last row, closes the workbook into the temporary file, checks the library's result
-    // and that the file is a complete, readable zip with a worksheet, and only then renames it over
-    // the target. Any failure, also the sheet's own status(), removes the temporary file, leaves the
-    // target untouched and is returned. Once saved (or failed), the workbook is closed.
+    // and that the file is a complete, readable zip whose parts are whole and whose worksheet holds
+    // every row written, in order, and only then renames it over the target. A target the user may
+    // not write, or one with other names (hard links), is not replaced. Any failure, also the sheet's
+    // own status(), removes the temporary file, leaves the target untouched and is returned. Once
+    // saved (or failed), the workbook is closed.
     Status save();
 
     // Drops everything written, touches no target and leaves no temporary file.
@@ -44,10 +50,11 @@ class Workbook {
     const std::string& target_path() const { return target_; }
 
   private:
-    bool scratch_file_intact() const;
+    bool digest_sheet(SheetDigest& digest) const;
     void release_library();
 
     std::string target_;
+    std::string file_; // the target with its symbolic links followed
     std::string temp_;
     std::string scratch_folder_;
     Status setup_;

@@ -159,12 +159,11 @@ void Worksheet::emit_row() {
             if (rc != LXW_NO_ERROR)
                 fail(Error::library, "merging " + FormatCellReference({row_, first}) + ":" +
                                          FormatCellReference({row_, last}) + ": " + lxw_strerror(rc));
+            else
+                ++merged_ranges_;
         }
-        bool written = false;
         for (const std::uint32_t column : touched_)
-            written = emit_cell(column, cells_[column]) || written;
-        if (written)
-            last_written_row_ = row_ + 1;
+            emit_cell(column, cells_[column]);
     }
     for (const std::uint32_t column : touched_) {
         CellData& data = cells_[column];
@@ -178,7 +177,7 @@ void Worksheet::emit_row() {
     has_row_ = false;
 }
 
-bool Worksheet::emit_cell(std::uint32_t column, const CellData& data) {
+void Worksheet::emit_cell(std::uint32_t column, const CellData& data) {
     lxw_format* format = formats_.format_for(library_, data.style);
     if (format == nullptr && !data.style.is_default())
         fail(Error::library, "the spreadsheet library could not make a cell format");
@@ -199,11 +198,8 @@ bool Worksheet::emit_cell(std::uint32_t column, const CellData& data) {
         rc = worksheet_write_formula_num(sheet_, row_, col, data.text.c_str(), format, data.number);
         break;
     }
-    if (rc != LXW_NO_ERROR) {
+    if (rc != LXW_NO_ERROR)
         fail(Error::library, "writing cell " + FormatCellReference({row_, column}) + ": " + lxw_strerror(rc));
-        return false;
-    }
-    return format != nullptr || data.kind != CellData::Kind::empty;
 }
 
 const Status& Worksheet::finish() {

@@ -21,9 +21,9 @@
 // replaces that facet only.
 //
 // Operations return true when the cell or range took the change. Texts are UTF-8; what XML cannot
-// carry is replaced by U+FFFD (see CleanText). Numbers must be finite. A failure that makes the
-// workbook wrong (an earlier row, a row past 1,048,576, a malformed reference, overlapping merges,
-// a library error) also sets the sheet's status(), which save() then reports. Refusals the caller can
+// carry is replaced by U+FFFD (see CleanText). Numbers must be writable (see IsWritableNumber). A failure
+// that makes the workbook wrong (an earlier row, a row past 1,048,576, a malformed reference, overlapping
+// merges, a library error) also sets the sheet's status(), which save() then reports. Refusals the caller can
 // make good (a text too long, a number not finite, a bad font) leave the status alone.
 //
 // Numbers reach the file in the "C" numeric locale whatever the thread's locale. Spreadsheets that do
@@ -60,7 +60,7 @@ enum class Error : std::uint8_t {
     closed,          // the workbook was saved or abandoned
     temp_file,       // no temporary file could be made beside the target
     incomplete_file, // the written file is not a complete, readable workbook
-    replace_failed,  // the temporary file could not replace the target
+    replace_failed,  // the target cannot be replaced: not writable, other names, a link loop, rename
 };
 
 struct Status {
@@ -71,18 +71,23 @@ struct Status {
     explicit operator bool() const { return ok(); }
 };
 
+// True when a number cell can hold `number`: it is finite, and so is the text the library writes for
+// it. The library writes 16 significant digits, which round the very largest doubles up past the
+// largest double, so that readers see an infinity.
+bool IsWritableNumber(double number);
+
 class Worksheet;
 
 class Cell {
   public:
     // The value, replacing any value or formula. A text longer than 32,767 characters (UTF-16 units,
     // after cleaning) is refused and leaves the cell as it was; an empty text leaves no value. A number
-    // that is not finite leaves the cell without a value and returns false.
+    // that is not writable leaves the cell without a value and returns false.
     [[nodiscard]] bool value(std::string_view text);
     bool value(double number);
     // A formula ("=T9*U9" or "T9*U9") with its computed result, which spreadsheets that do not
     // recalculate on load show. An empty formula or one over 8,192 characters is refused; a result that
-    // is not finite is stored as 0 and returns false.
+    // is not writable is stored as 0 and returns false.
     bool formula(std::string_view formula, double cached_result);
     // A number format code such as "0.00"; "" is General. Codes over 127 bytes are refused.
     bool number_format(std::string_view code);
@@ -175,7 +180,7 @@ class Worksheet {
     CellData* slot(CellAddress address);
     bool enter_row(std::uint32_t row);
     void emit_row();
-    bool emit_cell(std::uint32_t column, const CellData& data); // true when the cell shows in the file
+    void emit_cell(std::uint32_t column, const CellData& data);
     bool ensure_library_sheet();
     void fail(Error error, std::string message);
     bool intern_font(const Font& font, StyleKey& facets);
@@ -184,8 +189,8 @@ class Worksheet {
     const Status& finish();
     void detach();
     lxw_worksheet* library_sheet() const { return sheet_; }
-    // 1-based number of the last row that put a cell into the file; 0 for none.
-    std::uint32_t last_written_row() const { return last_written_row_; }
+    // Merged ranges handed to the library.
+    std::uint64_t merged_ranges() const { return merged_ranges_; }
 
     lxw_workbook* library_;
     lxw_worksheet* sheet_ = nullptr;
@@ -196,7 +201,7 @@ class Worksheet {
 
     std::uint32_t row_ = 0;
     bool has_row_ = false;
-    std::uint32_t last_written_row_ = 0;
+    std::uint64_t merged_ranges_ = 0;
     std::vector<CellData> cells_; // by column; grows to the widest row, then is reused
     std::vector<std::uint32_t> touched_;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> merges_;

@@ -1,7 +1,11 @@
 // Cell and Range operations: they only change the sheet's current row; Worksheet writes it out.
 #include "export/xlsx/Worksheet.hpp"
 
+#include "export/xlsx/CNumericScope.hpp"
+
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace xlsx {
 
@@ -9,8 +13,21 @@ namespace {
 
 constexpr std::size_t kMaxFormulaUnits = 8192;
 constexpr std::size_t kMaxFormatCodeBytes = 127;
+// Below this, 16 significant digits cannot round past the largest double.
+constexpr double kSurelyWritable = 1e308;
 
 } // namespace
+
+bool IsWritableNumber(double number) {
+    if (!std::isfinite(number))
+        return false;
+    if (std::fabs(number) < kSurelyWritable)
+        return true;
+    const CNumericScope c_numbers;
+    char text[32];
+    std::snprintf(text, sizeof text, "%.16G", number); // as the library writes numbers
+    return std::isfinite(std::strtod(text, nullptr));
+}
 
 /******************************************************************************
  * Cell.
@@ -33,7 +50,7 @@ bool Cell::value(double number) {
     if (data == nullptr)
         return false;
     data->text.clear();
-    if (!std::isfinite(number)) {
+    if (!IsWritableNumber(number)) {
         data->kind = Worksheet::CellData::Kind::empty;
         return false;
     }
@@ -50,11 +67,11 @@ bool Cell::formula(std::string_view formula, double cached_result) {
     const std::size_t units = CleanText(formula, clean);
     if (units == 0 || units > kMaxFormulaUnits || clean == "=")
         return false;
-    const bool finite = std::isfinite(cached_result);
+    const bool writable = IsWritableNumber(cached_result);
     data->kind = Worksheet::CellData::Kind::formula;
     data->text.swap(clean);
-    data->number = finite ? cached_result : 0.0;
-    return finite;
+    data->number = writable ? cached_result : 0.0;
+    return writable;
 }
 
 bool Cell::number_format(std::string_view code) {

@@ -5,6 +5,7 @@
 #include "tests/export/SampleTakeoff.hpp"
 #include "tests/export/SheetReader.hpp"
 
+#include "hostplatform/DebugLog.hpp"
 #include "hostplatform/Faults.hpp"
 #include "hostplatform/Host.hpp"
 #include "hostplatform/HostCalls.hpp"
@@ -12,7 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
+
+#include <unistd.h>
 
 namespace {
 
@@ -308,14 +312,20 @@ TEST_F(ExcelRun, FailedSavesReportTheKindAndLeaveEveryFileAsItWas) {
          "De gedetailleerde meetstaat is NIET opgeslagen."},
         {folderTarget, ExportBouwsoft, "De Bouwsoft export is NIET opgeslagen."},
         {"", ExportBouwsoft, "De Bouwsoft export is NIET opgeslagen."},
+        {folder_.file("plain-file"), ExportSummary, "De samenvattende meetstaat is NIET opgeslagen."},
     };
+    ASSERT_EQ(link(folder_.file("plain-file").c_str(), folder_.file("second-name").c_str()), 0);
     for (const auto& c : cases) {
         EXPECT_FALSE(Export(c.path, c.type != ExportSummary, c.type)) << c.path;
         EXPECT_EQ(LastAlert(), c.failure + c.path);
         EXPECT_FALSE(hostplatform::ProcessWindow().open);
     }
-    EXPECT_EQ(ListFolder(folder_.path()), (std::set<std::string>{"plain-file", "meetstaat.xlsx"}));
+    EXPECT_EQ(ListFolder(folder_.path()),
+              (std::set<std::string>{"plain-file", "second-name", "meetstaat.xlsx"}));
     EXPECT_EQ(ReadFile(folder_.file("plain-file")), kOldBytes);
+    const auto log = hostplatform::DebugLog();
+    EXPECT_TRUE(!log.empty() && log.back().find("hard links") != std::string::npos)
+        << "the log says why a file with other names was not replaced";
     EXPECT_EQ(ReadFile(folderTarget + "/inside"), kOldBytes);
     EXPECT_EQ(ListFolder(folderTarget), std::set<std::string>{"inside"});
     EXPECT_EQ(Excel::ws, nullptr) << "no handle outlives its workbook";
@@ -335,6 +345,34 @@ TEST_F(ExcelRun, CancelEndsAfterTheGroupInProgressAndSavesNothing) {
     EXPECT_FALSE(hostplatform::ProcessWindow().open);
     EXPECT_EQ(ReadFile(path), kOldBytes);
     EXPECT_EQ(ListFolder(folder_.path()), std::set<std::string>{"samenvatting.xlsx"});
+}
+
+// A total or price that no cell can hold leaves its cell empty; the line total and the VAT block are
+// cached as a spreadsheet computes them from the cells: the empty cell counts as 0.
+TEST_F(ExcelRun, CachedTotalsCountACellLeftEmptyAsZero) {
+    const double largest = std::numeric_limits<double>::max();
+    auto infinite = Group("20.1.", "Oneindig", "|m|", "m", 3.0);
+    infinite.articleList.Push(Measured("L-1", &Article::length, largest));
+    infinite.articleList.Push(Measured("L-2", &Article::length, largest));
+    auto priced = Group("20.2.", "Geprijsd", "|m|", "m", 1.0);
+    priced.articleList.Push(Measured("L-3", &Article::length, 2.0));
+    auto unpriceable = Group("20.3.", "Te duur", "|m|", "m", largest);
+    unpriceable.articleList.Push(Measured("L-4", &Article::length, 5.0));
+    SetTakeoff({infinite, priced, unpriceable});
+    const std::string path = folder_.file("samenvatting.xlsx");
+    ASSERT_TRUE(Export(path, false, ExportSummary)) << LastAlert();
+
+    const SheetReader sheet(path);
+    EXPECT_FALSE(sheet["T9"].hasValue);
+    EXPECT_FALSE(sheet["U11"].hasValue);
+    for (const char* cell : {"V9", "V11"}) {
+        EXPECT_FALSE(sheet[cell].formula.empty()) << cell;
+        EXPECT_EQ(sheet[cell].number, 0.0) << cell;
+    }
+    EXPECT_DOUBLE_EQ(sheet["V10"].number, 2.0);
+    EXPECT_DOUBLE_EQ(sheet["V13"].number, 2.0);
+    EXPECT_DOUBLE_EQ(sheet["V15"].number, 0.42);
+    EXPECT_DOUBLE_EQ(sheet["V17"].number, 2.42);
 }
 
 TEST_F(ExcelRun, SummaryWithoutGroupsHoldsTheLayoutAndAnEmptyVatBlock) {

@@ -1,18 +1,19 @@
-// Saving a workbook: the target is replaced only by a complete, checked workbook; every failure and
-// every cancel leaves an existing target byte-for-byte as it was and no temporary file behind.
+// Saving a workbook: the target is replaced only by a complete, checked workbook, and only when the
+// user may write it; a link is saved through; every failure and every cancel leaves an existing
+// target byte-for-byte as it was and no temporary file behind.
 #include "export/xlsx/SafeSave.hpp"
 #include "export/xlsx/Workbook.hpp"
+#include "export/xlsx/XmlPartCheck.hpp"
 #include "tests/export/xlsx/XlsxTestUtil.hpp"
 
 #include <gtest/gtest.h>
 #include <zip.h>
 
-#include <csignal>
+#include <functional>
 #include <set>
 
-#include <sys/resource.h>
+#include <grp.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -20,6 +21,8 @@ namespace {
 using namespace xlsx;
 using xlsx_test::ListFolder;
 using xlsx_test::ReadFile;
+using xlsx_test::SheetDigestOf;
+using xlsx_test::SheetXml;
 using xlsx_test::TempFolder;
 
 const std::string kOldBytes = "the previous workbook, which must survive a failed export";
@@ -49,7 +52,7 @@ TEST(WorkbookSave, ReplacesTheTargetKeepingItsPermissionsAndLeavesNothingElse) {
         EXPECT_FALSE(book.active_sheet().cell("A20").value("after saving"));
     }
     std::string error;
-    EXPECT_TRUE(CheckWorkbookZip(target, 0, error)) << error;
+    EXPECT_TRUE(CheckWorkbookZip(target, SheetDigestOf(SheetXml(target)), error)) << error;
     EXPECT_EQ(ListFolder(folder.path()), std::set<std::string>{"meetstaat.xlsx"});
     struct stat info {};
     ASSERT_EQ(stat(target.c_str(), &info), 0);
@@ -116,46 +119,106 @@ TEST(WorkbookSave, FailedSheetAndCancelLeaveTheOldFileByteForByte) {
     EXPECT_EQ(xlsx_test::OpenFileCount(), files_before) << "an abandoned workbook keeps no file open";
 }
 
-// Saves `rows` rows to `target` in a child process whose files cannot grow past `limit` bytes, as on
-// a full disk; returns whether the child reported success.
-bool SavedUnderFileSizeLimit(const std::string& target, int rows, rlim_t limit) {
-    const pid_t child = fork();
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit fsize{limit, RLIM_INFINITY};
-        setrlimit(RLIMIT_FSIZE, &fsize);
-        Workbook book(target);
-        WriteRows(book.active_sheet(), rows);
-        const Status saved = book.save();
-        std::fprintf(stderr, "save in a full disk: %s\n", saved.ok() ? "saved" : saved.message.c_str());
-        _exit(saved.ok() ? 0 : 1);
-    }
-    int status = 0;
-    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+// Runs `body` as the unprivileged user nobody, in a child; its result, or -1.
+int AsNobody(const std::function<int()>& body) {
+    return xlsx_test::InChild([&] {
+        return setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0 ? body() : 100;
+    });
 }
 
-// The library may report success for a cut file: the scratch file's error state and the check of the
-// written zip are what keep the old file.
-TEST(WorkbookSave, DiskFullDuringSaveKeepsTheOldFile) {
+TEST(WorkbookSave, ATargetTheUserMayNotWriteIsNotReplaced) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as another user";
+    TempFolder folder;
+    ASSERT_EQ(chown(folder.path().c_str(), 65534, 65534), 0); // the user may write the folder
+    const std::string theirs = folder.file("van-een-ander.xlsx");
+    const std::string locked = folder.file("alleen-lezen.xlsx");
+    const std::string own = folder.file("eigen.xlsx");
+    for (const std::string& path : {theirs, locked, own})
+        xlsx_test::WriteFile(path, kOldBytes);
+    ASSERT_EQ(chown(locked.c_str(), 65534, 65534) | chown(own.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(chmod(locked.c_str(), 0444), 0);
+
+    const int wrong = AsNobody([&] {
+        int failures = 0;
+        for (const std::string& path : {theirs, locked}) {
+            Workbook book(path);
+            WriteRows(book.active_sheet(), 3);
+            failures += book.save().error != Error::replace_failed;
+        }
+        Workbook book(own);
+        WriteRows(book.active_sheet(), 3);
+        return failures + !book.save().ok();
+    });
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(ReadFile(theirs), kOldBytes);
+    EXPECT_EQ(ReadFile(locked), kOldBytes);
+    EXPECT_NE(ReadFile(own), kOldBytes);
+    EXPECT_EQ(ListFolder(folder.path()),
+              (std::set<std::string>{"van-een-ander.xlsx", "alleen-lezen.xlsx", "eigen.xlsx"}));
+}
+
+Status SaveThreeRows(const std::string& target) {
+    Workbook book(target);
+    WriteRows(book.active_sheet(), 3);
+    return book.save();
+}
+
+TEST(WorkbookSave, ALinkIsSavedThroughToTheFileItPointsTo) {
+    TempFolder folder;
+    ASSERT_EQ(mkdir(folder.file("echt").c_str(), 0755), 0);
+    const std::string real = folder.file("echt/meetstaat.xlsx");
+    xlsx_test::WriteFile(real, kOldBytes);
+    // A chain: an absolute link to a relative link to the file.
+    ASSERT_EQ(symlink("echt/meetstaat.xlsx", folder.file("relatief").c_str()), 0);
+    ASSERT_EQ(symlink(folder.file("relatief").c_str(), folder.file("absoluut").c_str()), 0);
+    ASSERT_EQ(symlink("echt/nieuw.xlsx", folder.file("los").c_str()), 0);
+    ASSERT_EQ(symlink("lus-b", folder.file("lus-a").c_str()), 0);
+    ASSERT_EQ(symlink("lus-a", folder.file("lus-b").c_str()), 0);
+
+    const Status through = SaveThreeRows(folder.file("absoluut"));
+    ASSERT_TRUE(through.ok()) << through.message;
+    EXPECT_NE(SheetXml(real).find("rij 3"), std::string::npos);
+    const Status dangling = SaveThreeRows(folder.file("los"));
+    ASSERT_TRUE(dangling.ok()) << dangling.message;
+    EXPECT_NE(SheetXml(folder.file("echt/nieuw.xlsx")).find("rij 3"), std::string::npos);
+    EXPECT_EQ(SaveThreeRows(folder.file("lus-a")).error, Error::replace_failed);
+
+    for (const char* link : {"relatief", "absoluut", "los", "lus-a", "lus-b"}) {
+        struct stat info {};
+        EXPECT_TRUE(lstat(folder.file(link).c_str(), &info) == 0 && S_ISLNK(info.st_mode)) << link;
+    }
+    EXPECT_EQ(ListFolder(folder.file("echt")), (std::set<std::string>{"meetstaat.xlsx", "nieuw.xlsx"}));
+    EXPECT_EQ(ListFolder(folder.path()).size(), 6u) << "no temporary file beside a link";
+}
+
+TEST(WorkbookSave, AFileWithOtherNamesIsNotSplit) {
     TempFolder folder;
     const std::string target = folder.file("meetstaat.xlsx");
-    const int rows = 3000;
-    {
-        Workbook sizing(folder.file("sizing.xlsx"));
-        WriteRows(sizing.active_sheet(), rows);
-        ASSERT_TRUE(sizing.save().ok());
-    }
-    const std::size_t sheet_size = xlsx_test::SheetXml(folder.file("sizing.xlsx")).size();
-    std::remove(folder.file("sizing.xlsx").c_str());
     xlsx_test::WriteFile(target, kOldBytes);
+    ASSERT_EQ(link(target.c_str(), folder.file("tweede-naam.xlsx").c_str()), 0);
+    const Status saved = SaveThreeRows(target);
+    EXPECT_EQ(saved.error, Error::replace_failed);
+    EXPECT_NE(saved.message.find("hard link"), std::string::npos) << saved.message;
+    EXPECT_EQ(ReadFile(target), kOldBytes);
+    EXPECT_EQ(ReadFile(folder.file("tweede-naam.xlsx")), kOldBytes);
+    EXPECT_EQ(ListFolder(folder.path()).size(), 2u);
+}
 
-    // The rows' scratch file overflows; then only the assembled worksheet part (a little larger than
-    // the rows) overflows, inside a zip that stays small and well-formed.
-    for (const rlim_t limit : {rlim_t{16 * 1024}, static_cast<rlim_t>(sheet_size - 100)}) {
-        EXPECT_FALSE(SavedUnderFileSizeLimit(target, rows, limit)) << "limit " << limit;
-        EXPECT_EQ(ReadFile(target), kOldBytes);
-        EXPECT_EQ(ListFolder(folder.path()), std::set<std::string>{"meetstaat.xlsx"});
+TEST(WorkbookSave, EveryNameTheFileSystemTakesCanBeSavedTo) {
+    TempFolder folder;
+    std::set<std::string> names;
+    for (const std::size_t length : {241u, 242u, 250u, 255u})
+        names.insert(std::string(length - 5, 'm') + ".xlsx");
+    std::string accented;
+    while (accented.size() < 248)
+        accented += "\xC3\xA9"; // é
+    names.insert(accented + "m.xlsx");
+    for (const std::string& name : names) {
+        const Status saved = SaveThreeRows(folder.file(name));
+        EXPECT_TRUE(saved.ok()) << name.size() << ": " << saved.message;
     }
+    EXPECT_EQ(ListFolder(folder.path()), names);
 }
 
 TEST(WorkbookZipCheck, RefusesTruncatedAndDamagedFiles) {
@@ -166,13 +229,14 @@ TEST(WorkbookZipCheck, RefusesTruncatedAndDamagedFiles) {
         WriteRows(book.active_sheet(), 2000);
         ASSERT_TRUE(book.save().ok());
     }
+    const SheetDigest digest = SheetDigestOf(SheetXml(good));
     std::string error;
-    ASSERT_TRUE(CheckWorkbookZip(good, 0, error)) << error;
+    ASSERT_TRUE(CheckWorkbookZip(good, digest, error)) << error;
     const std::string bytes = ReadFile(good);
 
     const std::string truncated = folder.file("truncated.xlsx");
     xlsx_test::WriteFile(truncated, bytes.substr(0, bytes.size() - 100));
-    EXPECT_FALSE(CheckWorkbookZip(truncated, 0, error));
+    EXPECT_FALSE(CheckWorkbookZip(truncated, digest, error));
 
     // Damage the middle of the compressed worksheet, the largest entry.
     std::string damaged_bytes = bytes;
@@ -182,44 +246,110 @@ TEST(WorkbookZipCheck, RefusesTruncatedAndDamagedFiles) {
         damaged_bytes[i] = static_cast<char>(damaged_bytes[i] ^ 0x5A);
     const std::string damaged = folder.file("damaged.xlsx");
     xlsx_test::WriteFile(damaged, damaged_bytes);
-    EXPECT_FALSE(CheckWorkbookZip(damaged, 0, error));
+    EXPECT_FALSE(CheckWorkbookZip(damaged, digest, error));
 
     xlsx_test::WriteFile(folder.file("empty.xlsx"), "");
-    EXPECT_FALSE(CheckWorkbookZip(folder.file("empty.xlsx"), 0, error));
-    EXPECT_FALSE(CheckWorkbookZip(folder.file("absent.xlsx"), 0, error));
+    EXPECT_FALSE(CheckWorkbookZip(folder.file("empty.xlsx"), digest, error));
+    EXPECT_FALSE(CheckWorkbookZip(folder.file("absent.xlsx"), digest, error));
 }
 
-TEST(WorkbookZipCheck, RefusesAnIntactZipAroundACutWorksheet) {
+// Repacks every entry of `from` into `to`, changing the one named `entry`.
+void Repack(const std::string& from, const std::string& to, const std::string& entry,
+            const std::function<void(std::string&)>& change) {
+    zipFile out = zipOpen64(to.c_str(), APPEND_STATUS_CREATE);
+    ASSERT_NE(out, nullptr);
+    for (auto& [name, bytes] : xlsx_test::ZipEntries(from)) {
+        if (name == entry)
+            change(bytes);
+        zipOpenNewFileInZip64(out, name.c_str(), nullptr, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, 6, 0);
+        zipWriteInFileInZip(out, bytes.data(), static_cast<unsigned>(bytes.size()));
+        zipCloseFileInZip(out);
+    }
+    zipClose(out, nullptr);
+}
+
+// A full disk can leave an intact zip around a part with a block missing: at its end, from the middle
+// of the rows, or from a list of a small part.
+TEST(WorkbookZipCheck, RefusesAnIntactZipAroundAPartWithABlockMissing) {
     TempFolder folder;
     const std::string good = folder.file("good.xlsx");
     {
         Workbook book(good);
-        WriteRows(book.active_sheet(), 2000);
+        Worksheet& ws = book.active_sheet();
+        WriteRows(ws, 2000);
+        ws.range("A2001:C2001").merge_cells();
+        ws.range("D2001:E2001").merge_cells();
+        ws.cell("F2001").number_format("0.00");
+        ws.cell("G2001").number_format("0.000");
         ASSERT_TRUE(book.save().ok());
     }
+    const SheetDigest digest = SheetDigestOf(SheetXml(good));
     std::string error;
-    EXPECT_TRUE(CheckWorkbookZip(good, 2000, error)) << error;
-    EXPECT_FALSE(CheckWorkbookZip(good, 2001, error)) << "the last row written must be in the file";
+    EXPECT_FALSE(
+        CheckWorkbookZip(good, SheetDigest{digest.rows_size + 1, digest.rows_crc, digest.merges}, error));
+    EXPECT_FALSE(
+        CheckWorkbookZip(good, SheetDigest{digest.rows_size, digest.rows_crc, digest.merges + 1}, error));
 
-    // Repack every entry, cutting the worksheet short as a full disk does.
-    const std::string cut = folder.file("cut.xlsx");
-    zipFile out = zipOpen64(cut.c_str(), APPEND_STATUS_CREATE);
-    ASSERT_NE(out, nullptr);
-    unzFile in = unzOpen64(good.c_str());
-    for (int rc = unzGoToFirstFile(in); rc == UNZ_OK; rc = unzGoToNextFile(in)) {
-        char name[256] = {};
-        unzGetCurrentFileInfo64(in, nullptr, name, sizeof name, nullptr, 0, nullptr, 0);
-        std::string bytes = xlsx_test::ReadZipEntry(good, name);
-        if (std::string(name) == "xl/worksheets/sheet1.xml")
-            bytes.resize(16384);
-        zipOpenNewFileInZip64(out, name, nullptr, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, 6, 0);
-        zipWriteInFileInZip(out, bytes.data(), static_cast<unsigned>(bytes.size()));
-        zipCloseFileInZip(out);
+    const auto cut_between = [](const char* first, const char* last) {
+        return [=](std::string& bytes) {
+            const auto from = bytes.find(first);
+            bytes.erase(from, bytes.find(last, from) - from);
+        };
+    };
+    const struct {
+        const char* entry;
+        std::function<void(std::string&)> change;
+    } damages[] = {
+        {"xl/worksheets/sheet1.xml", [](std::string&) {}}, // unchanged: the repacking itself is sound
+        {"xl/worksheets/sheet1.xml", [](std::string& bytes) { bytes.resize(16384); }},
+        {"xl/worksheets/sheet1.xml", [](std::string& bytes) { bytes.erase(40960, 4096); }},
+        {"xl/worksheets/sheet1.xml", cut_between("<row r=\"700\"", "<row r=\"800\"")},
+        {"xl/worksheets/sheet1.xml", cut_between("<mergeCell ref=\"D", "</mergeCells>")},
+        {"xl/styles.xml", cut_between("<xf numFmtId=\"164\"", "</cellXfs>")},
+        {"[Content_Types].xml", cut_between("<Override", " PartName")},
+    };
+    for (std::size_t i = 0; i < std::size(damages); ++i) {
+        const std::string repacked = folder.file("repacked" + std::to_string(i) + ".xlsx");
+        Repack(good, repacked, damages[i].entry, damages[i].change);
+        EXPECT_EQ(CheckWorkbookZip(repacked, digest, error), i == 0) << i << ": " << error;
+        if (i > 0) {
+            EXPECT_NE(error.find(damages[i].entry), std::string::npos) << error;
+        }
     }
-    unzClose(in);
-    zipClose(out, nullptr);
-    EXPECT_FALSE(CheckWorkbookZip(cut, 0, error));
-    EXPECT_NE(error.find("sheet1.xml"), std::string::npos) << error;
+}
+
+TEST(XmlPartCheck, SeesWhatALostBlockLeavesBehind) {
+    const auto complete = [](const std::string& part, bool declared = true) {
+        const std::string text = (declared ? "<?xml version=\"1.0\" standalone=\"yes\"?>\n" : "") + part;
+        XmlPartCheck check;
+        check.feed(text.data(), text.size());
+        return check.complete();
+    };
+    EXPECT_TRUE(complete("<a/>"));
+    EXPECT_TRUE(complete("<a x=\"1\" y='2'><b/><c count=\"2\"><d/><d>t &amp; &#x41;</d></c>\r\n</a>"));
+    EXPECT_FALSE(complete("<a/>", false));
+    for (const std::string bad : {
+             "",
+             "<a>",
+             "<a></b>",
+             "<a><b></a></b>",
+             "<a x=\"1\"y=\"2\"/>",
+             "<a x=\"1/>",
+             "<a x=1/>",
+             "<a>x>y</a>",
+             "<a x=\">\"/>",
+             "<a count=\"2\"><b/></a>",
+             "<a count=\"\"/>",
+             "<a count=\"1\"/>",
+             "<a>&amp</a>",
+             "<a>&;</a>",
+             "t<a/>",
+             "<a/>t",
+             "<a/><b/>",
+             "<!-- c --><a/>",
+             "<a><</a>",
+         })
+        EXPECT_FALSE(complete(bad)) << bad;
 }
 
 } // namespace

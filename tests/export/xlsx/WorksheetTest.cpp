@@ -212,6 +212,7 @@ TEST(CellValues, TextsOverTheLimitAreRefusedAndLeaveTheCell) {
 TEST(CellValues, NumbersFormulasAndWhatIsNotFinite) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
+    const double largest = std::numeric_limits<double>::max();
     const std::string xml = WriteSheet([&](Worksheet& ws) {
         EXPECT_TRUE(ws.cell("A1").value(-0.5));
         EXPECT_TRUE(ws.cell("B1").value(12.3456));
@@ -224,6 +225,11 @@ TEST(CellValues, NumbersFormulasAndWhatIsNotFinite) {
         EXPECT_FALSE(ws.cell("G1").formula("=1/0", inf));
         EXPECT_FALSE(ws.cell("H1").formula("", 1.0));
         EXPECT_FALSE(ws.cell("H1").formula("=", 1.0));
+        // The largest doubles are written rounded up past the largest double: not writable.
+        EXPECT_FALSE(ws.cell("I1").value(largest));
+        EXPECT_FALSE(ws.cell("J1").value(-std::nextafter(largest, 0.0)));
+        EXPECT_TRUE(ws.cell("K1").value(std::nextafter(std::nextafter(largest, 0.0), 0.0)));
+        EXPECT_FALSE(ws.cell("L1").formula("=K1*2", largest));
         EXPECT_TRUE(ws.status().ok());
     });
     EXPECT_NE(CellXml(xml, "A1").find("<v>-0.5</v>"), std::string::npos) << xml;
@@ -235,6 +241,11 @@ TEST(CellValues, NumbersFormulasAndWhatIsNotFinite) {
     EXPECT_NE(CellXml(xml, "F1").find("<f>T9*U9</f><v>37.5</v>"), std::string::npos) << xml;
     EXPECT_NE(CellXml(xml, "G1").find("<f>1/0</f><v>0</v>"), std::string::npos) << xml;
     EXPECT_EQ(CellXml(xml, "H1"), "");
+    EXPECT_EQ(CellXml(xml, "I1"), "");
+    EXPECT_EQ(CellXml(xml, "J1"), "");
+    EXPECT_NE(CellXml(xml, "L1").find("<v>0</v>"), std::string::npos) << xml;
+    for (auto v = xml.find("<v>"); v != std::string::npos; v = xml.find("<v>", v + 1))
+        EXPECT_TRUE(std::isfinite(std::strtod(xml.c_str() + v + 3, nullptr))) << xml.substr(v, 40);
     EXPECT_EQ(xml.find("nan"), std::string::npos);
     EXPECT_EQ(xml.find("inf"), std::string::npos);
 }

@@ -1,17 +1,23 @@
-// Helpers of the export tests: a scratch folder, files and folder listings, and the XML of a saved
-// workbook's worksheet.
+// Helpers of the export tests: a scratch folder, files and folder listings, the XML of a saved
+// workbook's worksheet, and a forked child for what a test must not do in its own process.
 #pragma once
 
+#include "export/xlsx/SafeSave.hpp"
+
 #include <unzip.h>
+#include <zlib.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace xlsx_test {
 
@@ -76,6 +82,51 @@ inline std::string ReadZipEntry(const std::string& zip_path, const std::string& 
 
 inline std::string SheetXml(const std::string& zip_path) {
     return ReadZipEntry(zip_path, "xl/worksheets/sheet1.xml");
+}
+
+// Every entry of a zip by name; empty when it cannot be read.
+inline std::map<std::string, std::string> ZipEntries(const std::string& zip_path) {
+    std::map<std::string, std::string> entries;
+    unzFile zip = unzOpen64(zip_path.c_str());
+    if (zip == nullptr)
+        return entries;
+    for (int rc = unzGoToFirstFile(zip); rc == UNZ_OK; rc = unzGoToNextFile(zip)) {
+        char name[256] = {};
+        unzGetCurrentFileInfo64(zip, nullptr, name, sizeof name, nullptr, 0, nullptr, 0);
+        entries[name] = ReadZipEntry(zip_path, name);
+    }
+    unzClose(zip);
+    return entries;
+}
+
+// The digest of a saved worksheet: what it holds between <sheetData> and </sheetData>, and its merged
+// ranges.
+inline xlsx::SheetDigest SheetDigestOf(const std::string& sheet_xml) {
+    xlsx::SheetDigest digest;
+    for (auto at = sheet_xml.find("<mergeCell "); at != std::string::npos;
+         at = sheet_xml.find("<mergeCell ", at + 1))
+        ++digest.merges;
+    const auto start = sheet_xml.find("<sheetData>");
+    const auto end = sheet_xml.find("</sheetData>");
+    if (start != std::string::npos && end != std::string::npos) {
+        const std::string rows = sheet_xml.substr(start + 11, end - start - 11);
+        digest.rows_size = rows.size();
+        digest.rows_crc = static_cast<std::uint32_t>(
+            crc32(0, reinterpret_cast<const Bytef*>(rows.data()), static_cast<uInt>(rows.size())));
+    }
+    return digest;
+}
+
+// Runs `body` in a forked child and returns its result (0 to 255), or -1 when the child did not end
+// normally.
+template <class Body> int InChild(Body body) {
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(body());
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
 }
 
 // The <c> element of one cell in a sheet's XML ("" when the cell was not written).
