@@ -82,14 +82,14 @@ PlatePath ChoosePlatePath(API_ModelElemStructureType structure, bool skeleton) {
 // A skin whose material has no QELM classification: type 2 by its "x" code, type 3 by its code as it is.
 void ResolveUnclassifiedSkin(Article& article) {
     if (Articles::CompliesToClassification(article, m_vClassificationsType2, true)) {
-        article.qelmType = 2;
+        article.qelmType = QelmType::kThicknessPrefix;
         Articles::SetType2Properties(article, false);
     } else if (Articles::CompliesToClassification(article, m_vClassificationsType3, false)) {
-        article.qelmType = 3;
+        article.qelmType = QelmType::kMaterialCode;
         article.code = article.materialId;
         article.groupIndex = Articles::GetClassificationIndex(article.materialId, article.message);
     } else {
-        article.qelmType = -1;
+        article.qelmType = QelmType::kUnresolved;
         article.message = SkinUnresolvedMessage;
     }
 }
@@ -162,7 +162,7 @@ void builders::AppendProfileSkins(const API_Element& element, GS::Array<Article>
         Articles::GetSkinClassification(articles, WallTypeComplexProfile, ProfileSkinThickness,
                                         rows[i].buildMatIndices, static_cast<short>(i));
         Article& skin = articles.GetLast();
-        if (skin.qelmType == 1 || skin.qelmType == 2)
+        if (skin.qelmType == QelmType::kWallLayer || skin.qelmType == QelmType::kThicknessPrefix)
             skin.message = ProfileTypeMessage;
     }
 }

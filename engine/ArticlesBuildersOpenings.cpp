@@ -51,7 +51,7 @@ GS::UniString Articles::GetArticlesFromOpening(API_Element element, GS::Array<Ar
         if (GetQELM_Classification(element.header.guid, code, groupIndex, message)) {
             article.code = code;
             article.groupIndex = groupIndex;
-            article.qelmType = 5;
+            article.qelmType = QelmType::kOwnClassification;
         }
     }
     article.message = message;

@@ -110,15 +110,15 @@ GS::UniString Articles::GetArticlesFromBeamBasic(API_Element element, GS::Array<
         return GS::UniString();
     }
     if (CompliesToClassification(article, m_vClassificationsType2, true)) {
-        article.qelmType = 2;
+        article.qelmType = QelmType::kThicknessPrefix;
         article.message = NoThicknessMessage;
         MatchBeamThickness(element, article);
     } else if (CompliesToClassification(article, m_vClassificationsType3, false)) {
-        article.qelmType = 3;
+        article.qelmType = QelmType::kMaterialCode;
         article.code = article.materialId;
         article.groupIndex = GetClassificationIndex(article.materialId, article.message);
     } else {
-        article.qelmType = -1;
+        article.qelmType = QelmType::kUnresolved;
         article.message = BeamUnresolvedMessage;
     }
     articles.Push(article);
@@ -134,15 +134,15 @@ GS::UniString Articles::GetArticlesFromColumnBasic(API_Element element, GS::Arra
 
     const bool type2Pattern = CompliesToType2Expression(article);
     if (CompliesToClassification(article, m_vClassificationsType3, false) && !type2Pattern) {
-        article.qelmType = 3;
+        article.qelmType = QelmType::kMaterialCode;
         article.code = article.materialId;
         article.groupIndex = GetClassificationIndex(article.materialId, article.message);
     } else if (type2Pattern || CompliesToClassification(article, m_vClassificationsType2, false)) {
         article.SetThickness(Main::GetUserDefinedProperty(element.header.guid, ColumnThicknessProperty));
-        article.qelmType = 2;
+        article.qelmType = QelmType::kThicknessPrefix;
         SetType2Properties(article, false);
     } else {
-        article.qelmType = -1;
+        article.qelmType = QelmType::kUnresolved;
         article.message = ColumnUnresolvedMessage;
     }
     articles.Push(article);

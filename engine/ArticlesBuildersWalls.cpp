@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr const char* LayerResolvedMaterialId = "20.xx.xx.";
-constexpr const char* UnknownCode = "Onbekend";
 constexpr const char* NoWallLayerMessage = "Geen laag startend met 21 of 22 gevonden";
 constexpr const char* NoDescriptionMessage = "Geen classificatie met beschrijving gevonden";
 constexpr const char* NoThicknessMessage = "Geen classificatie met juiste dikte gevonden";
@@ -36,10 +34,10 @@ const char* CodePrefixOfLayer(const GS::UniString& layerName) {
 // Type 1: the first group under the layer's prefix whose name holds the material description and ends
 // with the skin's thickness in centimetres.
 void ResolveByLayer(Article& article, const GS::UniString& layerName) {
-    article.qelmType = 1;
+    article.qelmType = QelmType::kWallLayer;
     const char* prefix = CodePrefixOfLayer(layerName);
     if (prefix == nullptr) {
-        article.code = UnknownCode;
+        article.code = QelmCode::kUnknown;
         article.message = NoWallLayerMessage;
         return;
     }
@@ -131,22 +129,22 @@ void Articles::GetWallClassification(GS::Array<Article>& articles, GS::UniString
 }
 
 void Articles::GetWallSkinClassification(Article& article, GS::UniString layerName) {
-    if (article.materialId == LayerResolvedMaterialId) {
+    if (article.materialId == QelmCode::kLayerResolvedMaterial) {
         ResolveByLayer(article, layerName);
         // Type 2 is tried before and after type 3, so its branch appears twice.
         // NOLINTNEXTLINE(bugprone-branch-clone)
     } else if (CompliesToType2Expression(article)) {
-        article.qelmType = 2;
+        article.qelmType = QelmType::kThicknessPrefix;
         SetType2Properties(article, false);
     } else if (CompliesToClassification(article, m_vClassificationsType3, false)) {
-        article.qelmType = 3;
+        article.qelmType = QelmType::kMaterialCode;
         article.code = article.materialId;
         article.groupIndex = GetClassificationIndex(article.materialId, article.message);
     } else if (CompliesToClassification(article, m_vClassificationsType2, false)) {
-        article.qelmType = 2;
+        article.qelmType = QelmType::kThicknessPrefix;
         SetType2Properties(article, false);
     } else {
-        article.qelmType = -1;
+        article.qelmType = QelmType::kUnresolved;
         article.message = WallUnresolvedMessage;
     }
 }

@@ -83,7 +83,7 @@ void AppendArticlesFromValue(GS::UniString text, const GS::UniString& propertyNa
         article.code = candidate;
         article.groupIndex = Articles::GetClassificationIndex(candidate, article.message);
         article.propertyName = propertyName;
-        article.qelmType = 4;
+        article.qelmType = QelmType::kProperty;
         articles.Push(article);
     }
 }
@@ -126,7 +126,7 @@ bool Articles::GetQELM_Classification(API_Attribute& buildingMaterial, Article& 
         return false;
     article.code = itemId;
     article.groupIndex = GetClassificationIndex(itemId, article.message);
-    article.qelmType = 3;
+    article.qelmType = QelmType::kMaterialCode;
     return true;
 }
 
@@ -134,7 +134,7 @@ bool Articles::AppendQELM_ClassificationArticle(API_Guid elementGuid, GS::Array<
     Article article;
     if (!GetQELM_Classification(elementGuid, article.code, article.groupIndex, article.message))
         return false;
-    article.qelmType = 5;
+    article.qelmType = QelmType::kOwnClassification;
     articles.Push(article);
     return true;
 }
@@ -218,7 +218,7 @@ void Articles::GetArticlesFromQELM_Classification(API_Element& element, bool ske
     if (!skeleton && IsBuilderType(element.header.type.typeID))
         return;
     for (const Article& article : articles) {
-        if (article.qelmType == 3)
+        if (article.qelmType == QelmType::kMaterialCode)
             return;
     }
     AppendQELM_ClassificationArticle(element.header.guid, articles);

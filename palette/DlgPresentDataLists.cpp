@@ -269,7 +269,7 @@ void DlgPresentData::LoadList(bool expandAll) {
     for (Int32 i = 0; i < groupCount; ++i) {
         if (!Articles::allArticlesGroups[static_cast<GS::UIndex>(i)].IsVisible())
             continue;
-        if (i == 0)
+        if (i == QelmCode::kReportGroup)
             AddReportSubItems();
         else
             groups.Push(i);
@@ -510,7 +510,8 @@ GS::UniString DlgPresentData::GetAllArticlesTooltip(short list, DGMessageData ms
             for (const Article& article : group.articleList) {
                 if (article.guid != hovered->guid)
                     continue;
-                text += "\n" + group.code + "  " + (i == 0 ? article.message : group.name) + " (" +
+                text += "\n" + group.code + "  " +
+                        (i == QelmCode::kReportGroup ? article.message : group.name) + " (" +
                         article.GetQELMtype() + " )";
             }
         }

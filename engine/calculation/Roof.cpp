@@ -71,7 +71,7 @@ double Roof::GetSurfaceProperty(Article& article) {
     if (IsCovering(article)) {
         return CoveringSurface(article);
     }
-    if (article.qelmType == 5 && article.Starts("36.5")) {
+    if (article.qelmType == QelmType::kOwnClassification && article.Starts("36.5")) {
         return Calculation::Value(kTop);
     }
     return SkinAreaElse(article, kTop);
