@@ -5,17 +5,17 @@
 
 namespace {
 
-constexpr const char* NoWallLayerMessage = "Geen laag startend met 21 of 22 gevonden";
-constexpr const char* NoDescriptionMessage = "Geen classificatie met beschrijving gevonden";
-constexpr const char* NoThicknessMessage = "Geen classificatie met juiste dikte gevonden";
-constexpr const char* WallUnresolvedMessage = "Schil is geen type 1, 2 of 3";
+constexpr const char* kNoWallLayerMessage = "Geen laag startend met 21 of 22 gevonden";
+constexpr const char* kNoDescriptionMessage = "Geen classificatie met beschrijving gevonden";
+constexpr const char* kNoThicknessMessage = "Geen classificatie met juiste dikte gevonden";
+constexpr const char* kWallUnresolvedMessage = "Schil is geen type 1, 2 of 3";
 
 // The four wall layers (lower case) and the code prefix of their groups.
 struct WallLayer {
     const char* layer;
     const char* codePrefix;
 };
-constexpr WallLayer WallLayers[] = {
+constexpr WallLayer kWallLayers[] = {
     {"21 buitenwanden", "20.2"},
     {"22 ws binnenwanden", "20.3"},
     {"22 c binnenwanden", "20.4"},
@@ -24,7 +24,7 @@ constexpr WallLayer WallLayers[] = {
 
 const char* CodePrefixOfLayer(const GS::UniString& layerName) {
     const GS::UniString layer = layerName.ToLowerCase();
-    for (const WallLayer& row : WallLayers) {
+    for (const WallLayer& row : kWallLayers) {
         if (layer == row.layer)
             return row.codePrefix;
     }
@@ -38,13 +38,13 @@ void ResolveByLayer(Article& article, const GS::UniString& layerName) {
     const char* prefix = CodePrefixOfLayer(layerName);
     if (prefix == nullptr) {
         article.code = QelmCode::kUnknown;
-        article.message = NoWallLayerMessage;
+        article.message = kNoWallLayerMessage;
         return;
     }
     article.code = prefix;
     GS::Array<short> indices;
     Articles::GetArticleGroupsStartingWith(prefix, indices);
-    article.message = NoDescriptionMessage;
+    article.message = kNoDescriptionMessage;
     const GS::UniString thicknessEnd = "dikte " + article.thicknessCm + " cm";
     for (short index : indices) {
         const ArticleGroup& group = Articles::allArticlesGroups[static_cast<GS::UIndex>(index)];
@@ -53,7 +53,7 @@ void ResolveByLayer(Article& article, const GS::UniString& layerName) {
         name.SetToLowerCase();
         if (!name.Contains(article.materialDescription))
             continue;
-        article.message = NoThicknessMessage;
+        article.message = kNoThicknessMessage;
         if (name.EndsWith(thicknessEnd)) {
             article.code = group.code;
             article.groupIndex = group.number;
@@ -145,6 +145,6 @@ void Articles::GetWallSkinClassification(Article& article, GS::UniString layerNa
         SetType2Properties(article, false);
     } else {
         article.qelmType = QelmType::kUnresolved;
-        article.message = WallUnresolvedMessage;
+        article.message = kWallUnresolvedMessage;
     }
 }

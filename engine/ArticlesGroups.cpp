@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr const char* NotFoundText = "Classificatie niet gevonden in de QELM lijst: ";
+constexpr const char* kNotFoundText = "Classificatie niet gevonden in de QELM lijst: ";
 
 // The code of the level above, or "" when the code's length has no parent.
 GS::UniString ParentCode(const GS::UniString& code) {
@@ -107,7 +107,7 @@ short Articles::GetClassificationIndex(GS::UniString code, GS::UniString& messag
         message.Clear();
         return static_cast<short>(found->index);
     }
-    message = NotFoundText + code;
+    message = kNotFoundText + code;
     return QelmCode::kReportGroup;
 }
 

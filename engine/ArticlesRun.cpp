@@ -17,12 +17,12 @@ Int32 Articles::reportCount = 0;
 
 namespace {
 
-constexpr const char* NoClassificationText = "Geen classificatie toegekend";
-constexpr const char* MixedUnitsText = "Meerdere eenheden gevonden";
-constexpr const char* UnreadQuantitiesText = "Hoeveelheden niet leesbaar";
+constexpr const char* kNoClassificationText = "Geen classificatie toegekend";
+constexpr const char* kMixedUnitsText = "Meerdere eenheden gevonden";
+constexpr const char* kUnreadQuantitiesText = "Hoeveelheden niet leesbaar";
 constexpr const char* ProcessTitle = "Informatie ophalen";
 // Group numbers are 16-bit: items past this many are not made into groups.
-constexpr GS::USize MaxItemGroups = 32767;
+constexpr GS::USize kMaxItemGroups = 32767;
 
 // What the evaluation does with an element of a type before the shared steps.
 enum class TypeStep {
@@ -220,7 +220,7 @@ bool IsGroupIndex(short groupIndex) {
 
 void FileArticles(ElementState& state) {
     if (state.articles.IsEmpty()) {
-        state.base.message = NoClassificationText;
+        state.base.message = kNoClassificationText;
         Articles::AddToList(std::move(state.base));
         return;
     }
@@ -244,7 +244,7 @@ void FileArticles(ElementState& state) {
 void ReportUnreadQuantities(Article report) {
     report.groupIndex = QelmCode::kReportGroup;
     report.code.Clear();
-    report.message = UnreadQuantitiesText;
+    report.message = kUnreadQuantitiesText;
     Articles::AddToList(std::move(report));
 }
 
@@ -342,10 +342,10 @@ void Articles::CreateAllArticleGroups() {
     unknown.code = QelmCode::kUnknown;
     allArticlesGroups.Push(unknown);
 
-    const GS::USize itemCount = std::min(Classifications::Items.GetSize(), MaxItemGroups);
+    const GS::USize itemCount = std::min(Classifications::Items.GetSize(), kMaxItemGroups);
     if (itemCount < Classifications::Items.GetSize())
         WriteReport("%u QELM items past group %u were not made into groups",
-                    Classifications::Items.GetSize() - itemCount, MaxItemGroups);
+                    Classifications::Items.GetSize() - itemCount, kMaxItemGroups);
     allArticlesGroups.Reserve(itemCount + 1);
     for (GS::UIndex i = 0; i < itemCount; ++i) {
         const Classification& item = Classifications::Items[i];
@@ -473,7 +473,7 @@ void Articles::AddToList(Article article) {
     if (!group.articleList.IsEmpty() && group.measurementUnit != article.unit) {
         article.groupIndex = QelmCode::kReportGroup;
         article.message =
-            GS::UniString(MixedUnitsText) + " (" + group.measurementUnit + " en " + article.unit + ")";
+            GS::UniString(kMixedUnitsText) + " (" + group.measurementUnit + " en " + article.unit + ")";
         unknown.articleList.Push(std::move(article));
         ++reportCount;
         return;

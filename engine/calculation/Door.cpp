@@ -45,7 +45,7 @@ constexpr UnitChoice kChoices[] = {
      RevealAreaBelowSillWidth},
     {"m2 - uitbekleding dagkant - buiten", ChoiceField::Surface, "m2", OuterRevealArea},
     {"m2 - uitbekleding dagkant - binnen", ChoiceField::Surface, "m2", InnerRevealArea},
-    PiecesChoice,
+    kPiecesChoice,
 };
 
 constexpr const char* kInnerLiningNames[] = {"QELM binnenschilderwerken",

@@ -80,10 +80,10 @@ constexpr UnitChoice kChoices[] = {
     {"m3 - dakconstructie", ChoiceField::Volume, "m3", RoofConstructionVolume},
     {"m3 - object houten roostering", ChoiceField::Volume, "m3", TimberGridVolume},
     {"m3 - property volume object", ChoiceField::Volume, "m3", UserProperty<"Volume object">},
-    PiecesChoice,
+    kPiecesChoice,
     {"dm2 - oppervlakte", ChoiceField::Surface, "dm2", Parameter<"QELM_Oppervlakte">},
     {"dm3 - volume", ChoiceField::Volume, "dm3", Parameter<"QELM_Volume">},
-    WeightChoice,
+    kWeightChoice,
     {"kw - property vermogen verwarmingselement", ChoiceField::Kw, "kw",
      UserProperty<"Vermogen verwarmingselement">},
 };

@@ -26,9 +26,9 @@ constexpr UnitChoice kChoices[] = {
      UserProperty<"Projectie oppervlakte dak of shell">},
     {"m2 - oppervlakte bovenkant dak of dakonderdeel", ChoiceField::Surface, "m2", SkinAreaOrTop},
     {"m3 - volume", ChoiceField::Volume, "m3", QuantityValue<kVolume>},
-    PiecesChoice,
-    WeightChoiceWithSpecificWeight,
-    TonChoice,
+    kPiecesChoice,
+    kWeightChoiceWithSpecificWeight,
+    kTonChoice,
 };
 
 // The roof coverings, in the order tested.

@@ -46,7 +46,7 @@ constexpr UnitChoice kChoices[] = {
     {"m - omtrek", ChoiceField::Length, "m", PerimeterChoice},
     {"m2 - dagmaat", ChoiceField::Surface, "m2", QuantityValue<kOpeningArea>},
     {"m2 - uitbekleding daglichtopeningen", ChoiceField::Surface, "m2", RevealLining},
-    PiecesChoice,
+    kPiecesChoice,
 };
 
 } // namespace

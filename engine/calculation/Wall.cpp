@@ -35,9 +35,9 @@ constexpr UnitChoice kChoices[] = {
     {"m2 - oppervlakte binnenkant wand", ChoiceField::Surface, "m2", QuantityValue<kInsideSurface>},
     {"m3 - volume element", ChoiceField::Volume, "m3", QuantityValue<kVolume>},
     {"m3 - volume skin", ChoiceField::Volume, "m3", SkinVolumeOrWhole},
-    PiecesChoice,
-    WeightChoiceWithSpecificWeight,
-    TonChoice,
+    kPiecesChoice,
+    kWeightChoiceWithSpecificWeight,
+    kTonChoice,
 };
 
 constexpr const char* kAxisCodes[] = {"11.13.20.", "20.13.", "28.34."};

@@ -46,7 +46,7 @@ constexpr UnitChoice kChoices[] = {
     {"m2 - uitbekleding dagkant - buiten minus dorpelhoogte", ChoiceField::Surface, "m2",
      RevealAreaBelowSill},
     {"m2 - uitbekleding dagkant - binnen", ChoiceField::Surface, "m2", InnerRevealArea},
-    PiecesChoice,
+    kPiecesChoice,
 };
 
 constexpr const char* kInnerLiningNames[] = {
