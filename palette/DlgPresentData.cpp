@@ -4,6 +4,7 @@
 #include "engine/host/Main.hpp"
 #include "export/Excel.hpp"
 #include "palette/GsIO.hpp"
+#include "palette/PaletteItems.hpp"
 
 #include "FTM.hpp"
 #include "IO.hpp"
@@ -30,26 +31,6 @@ Int32 exportType = 0;
 short shKey_Enter = 0, shKey_Return = 0;
 
 namespace {
-
-// Palette items.
-enum Item : short {
-    ItemClose = 1,
-    ItemArticlesTab = 2,
-    ItemReportTab = 3,
-    ItemRightEdge = 4,
-    ItemFilter = 5,
-    ItemClearFilter = 6,
-    ListArticles = 7,
-    ListReport = 8,
-    ItemTakeOffAll = 9,
-    ItemTakeOffSelection = 10,
-    ItemExpandAll = 11,
-    ItemCollapseAll = 12,
-    ItemHelp = 13,
-    ItemExport = 14,
-    ItemRightEdge2 = 15,
-    ItemRightEdge3 = 16,
-};
 
 constexpr short kFontBold = 16;
 constexpr short kFontPlain = 4;

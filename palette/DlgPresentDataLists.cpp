@@ -2,14 +2,11 @@
 
 #include "engine/Articles.hpp"
 #include "engine/host/Main.hpp"
+#include "palette/PaletteItems.hpp"
 
 #include <algorithm>
 
 namespace {
-
-constexpr short kListArticles = 7;
-constexpr short kListReport = 8;
-constexpr short kReportTab = 3;
 
 constexpr short kJustifyLeft = 0;
 constexpr short kJustifyCenter = 256;
@@ -174,7 +171,7 @@ void DlgPresentData::SetTabData_Articles() {
     columnCaptions.Clear();
     for (const ColumnSpec& entry : kArticleColumns)
         SetTabData(entry.width, entry.justification, entry.caption, *entry.column);
-    ApplyTabFields(kListArticles);
+    ApplyTabFields(ListArticles);
 }
 
 void DlgPresentData::SetTabData_Report() {
@@ -182,7 +179,7 @@ void DlgPresentData::SetTabData_Report() {
     columnCaptions.Clear();
     for (const ColumnSpec& entry : kReportColumns)
         SetTabData(entry.width, entry.justification, entry.caption, *entry.column);
-    ApplyTabFields(kListReport);
+    ApplyTabFields(ListReport);
 }
 
 // ---- Rows and their records ----
@@ -239,12 +236,12 @@ void DlgPresentData::SetListBackgroundColors(short list) {
 
 void DlgPresentData::SetArticleText(short row, short column, const GS::UniString& text) {
     if (column >= 1)
-        DGListSetTabItemText(shDialogId, kListArticles, row, column, text);
+        DGListSetTabItemText(shDialogId, ListArticles, row, column, text);
 }
 
 void DlgPresentData::SetReportText(short row, short column, const GS::UniString& text) {
     if (column >= 1)
-        DGListSetTabItemText(shDialogId, kListReport, row, column, text);
+        DGListSetTabItemText(shDialogId, ListReport, row, column, text);
 }
 
 void DlgPresentData::SetArticleDoubleValueText(short row, short column, double value, short decimals) {
@@ -258,10 +255,10 @@ void DlgPresentData::SetArticleDoubleValueText(short row, short column, double v
 // ---- Filling the lists ----
 
 void DlgPresentData::LoadList(bool expandAll) {
-    ClearList(kListArticles);
-    ClearList(kListReport);
-    DGListDisableDraw(shDialogId, kListArticles);
-    DGListDisableDraw(shDialogId, kListReport);
+    ClearList(ListArticles);
+    ClearList(ListReport);
+    DGListDisableDraw(shDialogId, ListArticles);
+    DGListDisableDraw(shDialogId, ListReport);
 
     Articles::AddHigherLevelArticles();
     GS::Array<Int32> groups;
@@ -281,20 +278,20 @@ void DlgPresentData::LoadList(bool expandAll) {
     for (Int32 k = 0; k < shown; ++k)
         AddGroupRow(groups[static_cast<GS::UIndex>(k)], expandAll, shown - k - 1 + (shown < visible ? 1 : 0));
     if (shown < visible)
-        AddNotShownRow(kListArticles, -1, -1, visible - shown);
+        AddNotShownRow(ListArticles, -1, -1, visible - shown);
 
-    SetListBackgroundColors(kListArticles);
-    SetListBackgroundColors(kListReport);
+    SetListBackgroundColors(ListArticles);
+    SetListBackgroundColors(ListReport);
     SetReportCaption();
-    DGListEnableDraw(shDialogId, kListArticles);
-    DGListEnableDraw(shDialogId, kListReport);
+    DGListEnableDraw(shDialogId, ListArticles);
+    DGListEnableDraw(shDialogId, ListReport);
 }
 
 void DlgPresentData::AddGroupRow(Int32 groupIndex, bool expandAll, Int32 reserve) {
     ArticleGroup& group = Articles::allArticlesGroups[static_cast<GS::UIndex>(groupIndex)];
     group.isExpanded = expandAll;
     const short style = group.flags.IsEmpty() ? kStyleGroupWithoutFlags : 0;
-    const short row = InsertRow(kListArticles, -1, RowRecord{groupIndex, RowRecord::kGroupRow}, style);
+    const short row = InsertRow(ListArticles, -1, RowRecord{groupIndex, RowRecord::kGroupRow}, style);
     if (row == 0)
         return;
     const bool hasItems = group.HasItems();
@@ -316,17 +313,17 @@ void DlgPresentData::AddGroupRow(Int32 groupIndex, bool expandAll, Int32 reserve
     if (expandAll && !AddArticleSubItems(row, groupIndex, reserve))
         group.isExpanded = false;
     const DG::Icon icon(ACAPI_GetOwnResModule(), group.isExpanded ? kIconExpanded : kIconCollapsed);
-    DGListSetTabItemIcon(shDialogId, kListArticles, row, COLUMN_ARTICLES_ICON, icon);
+    DGListSetTabItemIcon(shDialogId, ListArticles, row, COLUMN_ARTICLES_ICON, icon);
 }
 
 bool DlgPresentData::AddArticleSubItems(short row, Int32 groupIndex, Int32 reserve) {
-    const Int32 room = kMaxRows - DGListGetItemCount(shDialogId, kListArticles) - reserve;
-    return AddFilteredRows(kListArticles, row, groupIndex, room);
+    const Int32 room = kMaxRows - DGListGetItemCount(shDialogId, ListArticles) - reserve;
+    return AddFilteredRows(ListArticles, row, groupIndex, room);
 }
 
 void DlgPresentData::AddReportSubItems() {
-    const short rows = DGListGetItemCount(shDialogId, kListReport);
-    AddFilteredRows(kListReport, rows, QelmCode::kReportGroup, kMaxRows - rows);
+    const short rows = DGListGetItemCount(shDialogId, ListReport);
+    AddFilteredRows(ListReport, rows, QelmCode::kReportGroup, kMaxRows - rows);
 }
 
 bool DlgPresentData::AddFilteredRows(short list, short row, Int32 groupIndex, Int32 room) {
@@ -352,7 +349,7 @@ Int32 DlgPresentData::InsertArticleRows(short list, short row, Int32 groupIndex,
         if (at == 0)
             break;
         ++inserted;
-        if (list == kListArticles)
+        if (list == ListArticles)
             SetArticleRowTexts(at, group, article);
         else
             SetReportRowTexts(at, article);
@@ -403,7 +400,7 @@ void DlgPresentData::AddNotShownRow(short list, short pos, Int32 groupIndex, Int
     const short row = InsertRow(list, pos, RowRecord{groupIndex, RowRecord::kNotShownRow}, kStyleNotShown);
     if (row == 0)
         return;
-    if (list == kListArticles)
+    if (list == ListArticles)
         SetArticleText(row, COLUMN_ARTICLES_DESCRIPTION, NotShownText(rows));
     else
         SetReportText(row, COLUMN_REPORT_ERROR, NotShownText(rows));
@@ -418,13 +415,13 @@ GS::UniString DlgPresentData::NotShownText(Int32 rows) {
 }
 
 void DlgPresentData::SetReportCaption() {
-    const short rows = DGListGetItemCount(shDialogId, kListReport);
+    const short rows = DGListGetItemCount(shDialogId, ListReport);
     GS::UniString caption = "Meldingen";
     if (rows > 99)
         caption += " (99+)";
     else if (rows >= 1)
         caption += GS::UniString::Printf(" (%d)", rows);
-    DGSetItemText(shDialogId, kReportTab, caption);
+    DGSetItemText(shDialogId, ItemReportTab, caption);
 }
 
 // ---- Expanding, selecting and hover texts ----
@@ -488,7 +485,7 @@ void DlgPresentData::Select(short list) {
 }
 
 short DlgPresentData::OnTooltip(short item, DGMessageData msgData) {
-    if (item != kListArticles && item != kListReport)
+    if (item != ListArticles && item != ListReport)
         return 0;
     if (DGListGetItemCount(shDialogId, item) == 0)
         return SetTooltip(msgData, GS::UniString());
