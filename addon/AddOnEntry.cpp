@@ -4,9 +4,9 @@
 
 namespace {
 
-constexpr short NameIndex = 1;
-constexpr short DescriptionIndex = 2;
-constexpr GSFlags MenuFlags = 2;
+constexpr short kNameIndex = 1;
+constexpr short kDescriptionIndex = 2;
+constexpr GSFlags kMenuFlags = 2;
 
 } // namespace
 
@@ -15,19 +15,19 @@ API_AddonType CheckEnvironment(API_EnvirParams* envir) {
         return APIAddon_DontRegister;
     GS::UniString name;
     GS::UniString description;
-    ACAPI_Resource_GetLocStr(&name, QELM_STRINGS_RESID, NameIndex, ACAPI_GetOwnResModule());
-    ACAPI_Resource_GetLocStr(&description, QELM_STRINGS_RESID, DescriptionIndex, ACAPI_GetOwnResModule());
+    ACAPI_Resource_GetLocStr(&name, kStringsResId, kNameIndex, ACAPI_GetOwnResModule());
+    ACAPI_Resource_GetLocStr(&description, kStringsResId, kDescriptionIndex, ACAPI_GetOwnResModule());
     envir->addOnInfo.name = name;
     envir->addOnInfo.description = description;
     return APIAddon_Normal;
 }
 
 GSErrCode RegisterInterface() {
-    return ACAPI_MenuItem_RegisterMenu(QELM_MENU_RESID, 0, MenuCode_UserDef, MenuFlags);
+    return ACAPI_MenuItem_RegisterMenu(kMenuResId, 0, MenuCode_UserDef, kMenuFlags);
 }
 
 GSErrCode Initialize() {
-    return ACAPI_MenuItem_InstallMenuHandler(QELM_MENU_RESID, OnQELM_Meetstaatcmd);
+    return ACAPI_MenuItem_InstallMenuHandler(kMenuResId, OnQELM_Meetstaatcmd);
 }
 
 GSErrCode FreeData() {

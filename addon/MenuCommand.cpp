@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr GSFlags AllProjectEvents = 0xFFF;
+constexpr GSFlags kAllProjectEvents = 0xFFF;
 
 // The palette that the command opened last; 0 when none, or when this shell closed it.
 constinit short m_shDialogID = 0;
@@ -32,16 +32,16 @@ void ClosePalette() {
 }
 
 GSErrCode OnQELM_Meetstaatcmd(const API_MenuParams* menuParams) {
-    if (menuParams == nullptr || menuParams->menuResID != QELM_MENU_RESID)
+    if (menuParams == nullptr || menuParams->menuResID != kMenuResId)
         return NoError;
-    ACAPI_ProjectOperation_CatchProjectEvent(AllProjectEvents, NotificationHandler);
+    ACAPI_ProjectOperation_CatchProjectEvent(kAllProjectEvents, NotificationHandler);
     ClosePalette();
     m_shDialogID = Main::PresentData();
     return NoError;
 }
 
 GSErrCode NotificationHandler(API_NotifyEventID notifID, Int32) {
-    if (notifID == QELM_CLOSE_EVENT)
+    if (notifID == kCloseEvent)
         ClosePalette();
     return NoError;
 }

@@ -4,9 +4,9 @@
 
 #include "ACAPinc.hpp"
 
-constexpr short QELM_STRINGS_RESID = 32000;
-constexpr short QELM_MENU_RESID = 32503;
-constexpr API_NotifyEventID QELM_CLOSE_EVENT = APINotify_Quit; // 0x40
+constexpr short kStringsResId = 32000;
+constexpr short kMenuResId = 32503;
+constexpr API_NotifyEventID kCloseEvent = APINotify_Quit; // 0x40
 
 // The menu command: for menu 32503 it (re)registers the project-event handler, closes an open palette
 // and opens a fresh one. Any other menu does nothing. Always 0.

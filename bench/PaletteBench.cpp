@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr short Palette = DlgPresentData::ResourceId;
+constexpr short Palette = DlgPresentData::kResourceId;
 constexpr short ArticlesList = 7;
 constexpr int GroupsAfter = 200;
 

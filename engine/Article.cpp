@@ -66,9 +66,9 @@ bool Article::CompliesToFilter() const {
 
 GS::UniString Article::GetQELMtype() const {
     switch (qelmType) {
-    case 0:
+    case QelmType::kNotSet:
         return GS::UniString();
-    case -1:
+    case QelmType::kUnresolved:
         return "Type ??";
     default:
         return GS::UniString::Printf("Type %d", static_cast<int>(qelmType));

@@ -5,6 +5,7 @@
 
 #include "ACAPinc.hpp"
 #include "GS.hpp"
+#include "QelmCodes.hpp"
 
 // How the measured skin was taken.
 enum walltype : Int32 {
@@ -20,12 +21,12 @@ class Article {
     API_Guid guid{};
     API_ElemTypeID elemType = API_ZombieElemID;
     GS::UniString typeName;
-    // How the code was found: 0 not set, 1 to 5 the resolution routes, -1 unresolved.
-    short qelmType = 0;
+    // How the code was found (QelmType).
+    short qelmType = QelmType::kNotSet;
     GS::UniString elementID;
     GS::UniString libPartName;
     short storyIndex = 0;
-    short groupIndex = 0; // 0 is the group "Onbekend" of report lines
+    short groupIndex = QelmCode::kReportGroup;
     Int32 pieces = -1;
     double length = -1.0;
     double size1 = -1.0;

@@ -11,17 +11,17 @@
 
 namespace {
 
-constexpr double ProfileSkinThickness = -1.0;
-constexpr const char* ProfileTypeMessage =
+constexpr double kProfileSkinThickness = -1.0;
+constexpr const char* kProfileTypeMessage =
     "Type 1 en 2 wordt niet ondersteund in combinatie met complex profiles. Raadpleeg helpcenter > "
     "troubleshooting.";
-constexpr const char* SkinUnresolvedMessage = "Element is geen type 2 of 3";
+constexpr const char* kSkinUnresolvedMessage = "Element is geen type 2 of 3";
 
 // Codes of a composite element's own classification that make it skeleton construction.
-constexpr const char* SkeletonCodePrefixes[] = {"03.1",      "03.2",   "20.13", "26.21.10.",
-                                                "26.21.22.", "26.31.", "36.",   "28."};
+constexpr const char* kSkeletonCodePrefixes[] = {"03.1",      "03.2",   "20.13", "26.21.10.",
+                                                 "26.21.22.", "26.31.", "36.",   "28."};
 // Of these the group's surface flag decides.
-constexpr const char* SurfaceDecidedPrefix = "51.";
+constexpr const char* kSurfaceDecidedPrefix = "51.";
 
 // The record's count may claim more segments than the block holds; never read past the block.
 template <typename SegmentType>
@@ -42,11 +42,11 @@ GS::UniString LowerTrimmed(GS::UniString text) {
 }
 
 bool IsSkeletonCode(const GS::UniString& code, short groupIndex) {
-    for (const char* prefix : SkeletonCodePrefixes) {
+    for (const char* prefix : kSkeletonCodePrefixes) {
         if (code.BeginsWith(prefix))
             return true;
     }
-    if (!code.BeginsWith(SurfaceDecidedPrefix))
+    if (!code.BeginsWith(kSurfaceDecidedPrefix))
         return false;
     return groupIndex >= 0 && static_cast<GS::UIndex>(groupIndex) < Articles::allArticlesGroups.GetSize() &&
            Articles::allArticlesGroups[static_cast<GS::UIndex>(groupIndex)].HasSurfaceFlag();
@@ -82,15 +82,15 @@ PlatePath ChoosePlatePath(API_ModelElemStructureType structure, bool skeleton) {
 // A skin whose material has no QELM classification: type 2 by its "x" code, type 3 by its code as it is.
 void ResolveUnclassifiedSkin(Article& article) {
     if (Articles::CompliesToClassification(article, m_vClassificationsType2, true)) {
-        article.qelmType = 2;
+        article.qelmType = QelmType::kThicknessPrefix;
         Articles::SetType2Properties(article, false);
     } else if (Articles::CompliesToClassification(article, m_vClassificationsType3, false)) {
-        article.qelmType = 3;
+        article.qelmType = QelmType::kMaterialCode;
         article.code = article.materialId;
         article.groupIndex = Articles::GetClassificationIndex(article.materialId, article.message);
     } else {
-        article.qelmType = -1;
-        article.message = SkinUnresolvedMessage;
+        article.qelmType = QelmType::kUnresolved;
+        article.message = kSkinUnresolvedMessage;
     }
 }
 
@@ -159,11 +159,11 @@ void builders::AppendProfileSkins(const API_Element& element, GS::Array<Article>
     Calculation::GetElementParameters(element);
     const GS::Array<API_CompositeQuantity>& rows = Calculation::composites;
     for (GS::UIndex i = 0; i < rows.GetSize(); ++i) {
-        Articles::GetSkinClassification(articles, WallTypeComplexProfile, ProfileSkinThickness,
+        Articles::GetSkinClassification(articles, WallTypeComplexProfile, kProfileSkinThickness,
                                         rows[i].buildMatIndices, static_cast<short>(i));
         Article& skin = articles.GetLast();
-        if (skin.qelmType == 1 || skin.qelmType == 2)
-            skin.message = ProfileTypeMessage;
+        if (skin.qelmType == QelmType::kWallLayer || skin.qelmType == QelmType::kThicknessPrefix)
+            skin.message = kProfileTypeMessage;
     }
 }
 

@@ -5,35 +5,35 @@
 
 namespace {
 
-constexpr const char* NotThroughMessage = "De opening is niet door de gehele vloer- of wand geplaatst.";
-constexpr const char* VerticalInWallMessage = "Een opening in een wand mag niet verticaal zijn.";
-constexpr const char* HorizontalInSlabMessage = "Een opening in een vloer mag niet horizontaal zijn.";
-constexpr const char* NoWallOrSlabMessage = "De opening is niet in een vloer of wand geplaatst.";
-constexpr const char* CustomPolygonMessage = "Een opening mag geen custom profiel bevatten.";
+constexpr const char* kNotThroughMessage = "De opening is niet door de gehele vloer- of wand geplaatst.";
+constexpr const char* kVerticalInWallMessage = "Een opening in een wand mag niet verticaal zijn.";
+constexpr const char* kHorizontalInSlabMessage = "Een opening in een vloer mag niet horizontaal zijn.";
+constexpr const char* kNoWallOrSlabMessage = "De opening is niet in een vloer of wand geplaatst.";
+constexpr const char* kCustomPolygonMessage = "Een opening mag geen custom profiel bevatten.";
 
 // The report text of the opening's placement; "" when it passes. The last failing check decides.
 GS::UniString CheckPlacement(const API_OpeningType& opening) {
     GS::UniString message;
     if (opening.limitType != APIOpeningLimit_Infinite)
-        message = NotThroughMessage;
+        message = kNotThroughMessage;
     API_Element owner;
     if (Main::GetElement(opening.owner, owner)) {
         switch (owner.header.type.typeID) {
         case API_WallID:
             if (opening.direction == APIOpeningDirection_Vertical)
-                message = VerticalInWallMessage;
+                message = kVerticalInWallMessage;
             break;
         case API_SlabID:
             if (opening.direction == APIOpeningDirection_Horizontal)
-                message = HorizontalInSlabMessage;
+                message = kHorizontalInSlabMessage;
             break;
         default:
-            message = NoWallOrSlabMessage;
+            message = kNoWallOrSlabMessage;
             break;
         }
     }
     if (opening.basePolygonType == APIOpeningBasePolygon_Custom)
-        message = CustomPolygonMessage;
+        message = kCustomPolygonMessage;
     return message;
 }
 
@@ -51,7 +51,7 @@ GS::UniString Articles::GetArticlesFromOpening(API_Element element, GS::Array<Ar
         if (GetQELM_Classification(element.header.guid, code, groupIndex, message)) {
             article.code = code;
             article.groupIndex = groupIndex;
-            article.qelmType = 5;
+            article.qelmType = QelmType::kOwnClassification;
         }
     }
     article.message = message;

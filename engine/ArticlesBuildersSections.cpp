@@ -8,12 +8,12 @@ namespace {
 
 using Segments = GS::Array<API_AssemblySegmentData>;
 
-constexpr API_AttributeIndex NoMaterial = -1;
-constexpr const char* NoThicknessMessage = "Geen classificatie met juiste dikte gevonden";
-constexpr const char* BeamUnresolvedMessage = "Balk is geen type 3";
-constexpr const char* ColumnUnresolvedMessage = "Kolom is geen type 3";
-constexpr const char* BeamWidthProperty = "Breedte balk";
-constexpr const char* ColumnThicknessProperty = "Dikte kolom";
+constexpr API_AttributeIndex kNoMaterial = -1;
+constexpr const char* kNoThicknessMessage = "Geen classificatie met juiste dikte gevonden";
+constexpr const char* kBeamUnresolvedMessage = "Balk is geen type 3";
+constexpr const char* kColumnUnresolvedMessage = "Kolom is geen type 3";
+constexpr const char* kBeamWidthProperty = "Breedte balk";
+constexpr const char* kColumnThicknessProperty = "Dikte kolom";
 
 bool IsSectionStructure(API_ModelElemStructureType structure) {
     return structure == API_BasicStructure || structure == API_ProfileStructure;
@@ -34,7 +34,7 @@ API_AttributeIndex FirstMaterialOf(const Segments& segments, bool (*accepts)(API
         if (accepts(segment.modelElemStructureType))
             return segment.buildingMaterial;
     }
-    return NoMaterial;
+    return kNoMaterial;
 }
 
 bool IsBasic(API_ModelElemStructureType structure) {
@@ -65,7 +65,7 @@ void MatchBeamThickness(const API_Element& beam, Article& article) {
     API_Element reread;
     if (!Main::GetElement(beam.header.guid, reread) || !reread.header.hasMemo)
         return;
-    const double width = Main::GetUserDefinedProperty(beam.header.guid, BeamWidthProperty);
+    const double width = Main::GetUserDefinedProperty(beam.header.guid, kBeamWidthProperty);
     Segments segments;
     if (!builders::ReadBeamSegments(reread, segments) || segments.IsEmpty())
         return;
@@ -110,16 +110,16 @@ GS::UniString Articles::GetArticlesFromBeamBasic(API_Element element, GS::Array<
         return GS::UniString();
     }
     if (CompliesToClassification(article, m_vClassificationsType2, true)) {
-        article.qelmType = 2;
-        article.message = NoThicknessMessage;
+        article.qelmType = QelmType::kThicknessPrefix;
+        article.message = kNoThicknessMessage;
         MatchBeamThickness(element, article);
     } else if (CompliesToClassification(article, m_vClassificationsType3, false)) {
-        article.qelmType = 3;
+        article.qelmType = QelmType::kMaterialCode;
         article.code = article.materialId;
         article.groupIndex = GetClassificationIndex(article.materialId, article.message);
     } else {
-        article.qelmType = -1;
-        article.message = BeamUnresolvedMessage;
+        article.qelmType = QelmType::kUnresolved;
+        article.message = kBeamUnresolvedMessage;
     }
     articles.Push(article);
     return GS::UniString();
@@ -134,16 +134,16 @@ GS::UniString Articles::GetArticlesFromColumnBasic(API_Element element, GS::Arra
 
     const bool type2Pattern = CompliesToType2Expression(article);
     if (CompliesToClassification(article, m_vClassificationsType3, false) && !type2Pattern) {
-        article.qelmType = 3;
+        article.qelmType = QelmType::kMaterialCode;
         article.code = article.materialId;
         article.groupIndex = GetClassificationIndex(article.materialId, article.message);
     } else if (type2Pattern || CompliesToClassification(article, m_vClassificationsType2, false)) {
-        article.SetThickness(Main::GetUserDefinedProperty(element.header.guid, ColumnThicknessProperty));
-        article.qelmType = 2;
+        article.SetThickness(Main::GetUserDefinedProperty(element.header.guid, kColumnThicknessProperty));
+        article.qelmType = QelmType::kThicknessPrefix;
         SetType2Properties(article, false);
     } else {
-        article.qelmType = -1;
-        article.message = ColumnUnresolvedMessage;
+        article.qelmType = QelmType::kUnresolved;
+        article.message = kColumnUnresolvedMessage;
     }
     articles.Push(article);
     return GS::UniString();

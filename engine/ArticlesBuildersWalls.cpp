@@ -5,19 +5,17 @@
 
 namespace {
 
-constexpr const char* LayerResolvedMaterialId = "20.xx.xx.";
-constexpr const char* UnknownCode = "Onbekend";
-constexpr const char* NoWallLayerMessage = "Geen laag startend met 21 of 22 gevonden";
-constexpr const char* NoDescriptionMessage = "Geen classificatie met beschrijving gevonden";
-constexpr const char* NoThicknessMessage = "Geen classificatie met juiste dikte gevonden";
-constexpr const char* WallUnresolvedMessage = "Schil is geen type 1, 2 of 3";
+constexpr const char* kNoWallLayerMessage = "Geen laag startend met 21 of 22 gevonden";
+constexpr const char* kNoDescriptionMessage = "Geen classificatie met beschrijving gevonden";
+constexpr const char* kNoThicknessMessage = "Geen classificatie met juiste dikte gevonden";
+constexpr const char* kWallUnresolvedMessage = "Schil is geen type 1, 2 of 3";
 
 // The four wall layers (lower case) and the code prefix of their groups.
 struct WallLayer {
     const char* layer;
     const char* codePrefix;
 };
-constexpr WallLayer WallLayers[] = {
+constexpr WallLayer kWallLayers[] = {
     {"21 buitenwanden", "20.2"},
     {"22 ws binnenwanden", "20.3"},
     {"22 c binnenwanden", "20.4"},
@@ -26,7 +24,7 @@ constexpr WallLayer WallLayers[] = {
 
 const char* CodePrefixOfLayer(const GS::UniString& layerName) {
     const GS::UniString layer = layerName.ToLowerCase();
-    for (const WallLayer& row : WallLayers) {
+    for (const WallLayer& row : kWallLayers) {
         if (layer == row.layer)
             return row.codePrefix;
     }
@@ -36,17 +34,17 @@ const char* CodePrefixOfLayer(const GS::UniString& layerName) {
 // Type 1: the first group under the layer's prefix whose name holds the material description and ends
 // with the skin's thickness in centimetres.
 void ResolveByLayer(Article& article, const GS::UniString& layerName) {
-    article.qelmType = 1;
+    article.qelmType = QelmType::kWallLayer;
     const char* prefix = CodePrefixOfLayer(layerName);
     if (prefix == nullptr) {
-        article.code = UnknownCode;
-        article.message = NoWallLayerMessage;
+        article.code = QelmCode::kUnknown;
+        article.message = kNoWallLayerMessage;
         return;
     }
     article.code = prefix;
     GS::Array<short> indices;
     Articles::GetArticleGroupsStartingWith(prefix, indices);
-    article.message = NoDescriptionMessage;
+    article.message = kNoDescriptionMessage;
     const GS::UniString thicknessEnd = "dikte " + article.thicknessCm + " cm";
     for (short index : indices) {
         const ArticleGroup& group = Articles::allArticlesGroups[static_cast<GS::UIndex>(index)];
@@ -55,7 +53,7 @@ void ResolveByLayer(Article& article, const GS::UniString& layerName) {
         name.SetToLowerCase();
         if (!name.Contains(article.materialDescription))
             continue;
-        article.message = NoThicknessMessage;
+        article.message = kNoThicknessMessage;
         if (name.EndsWith(thicknessEnd)) {
             article.code = group.code;
             article.groupIndex = group.number;
@@ -131,22 +129,22 @@ void Articles::GetWallClassification(GS::Array<Article>& articles, GS::UniString
 }
 
 void Articles::GetWallSkinClassification(Article& article, GS::UniString layerName) {
-    if (article.materialId == LayerResolvedMaterialId) {
+    if (article.materialId == QelmCode::kLayerResolvedMaterial) {
         ResolveByLayer(article, layerName);
         // Type 2 is tried before and after type 3, so its branch appears twice.
         // NOLINTNEXTLINE(bugprone-branch-clone)
     } else if (CompliesToType2Expression(article)) {
-        article.qelmType = 2;
+        article.qelmType = QelmType::kThicknessPrefix;
         SetType2Properties(article, false);
     } else if (CompliesToClassification(article, m_vClassificationsType3, false)) {
-        article.qelmType = 3;
+        article.qelmType = QelmType::kMaterialCode;
         article.code = article.materialId;
         article.groupIndex = GetClassificationIndex(article.materialId, article.message);
     } else if (CompliesToClassification(article, m_vClassificationsType2, false)) {
-        article.qelmType = 2;
+        article.qelmType = QelmType::kThicknessPrefix;
         SetType2Properties(article, false);
     } else {
-        article.qelmType = -1;
-        article.message = WallUnresolvedMessage;
+        article.qelmType = QelmType::kUnresolved;
+        article.message = kWallUnresolvedMessage;
     }
 }

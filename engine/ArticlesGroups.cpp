@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr const char* NotFoundText = "Classificatie niet gevonden in de QELM lijst: ";
+constexpr const char* kNotFoundText = "Classificatie niet gevonden in de QELM lijst: ";
 
 // The code of the level above, or "" when the code's length has no parent.
 GS::UniString ParentCode(const GS::UniString& code) {
@@ -81,17 +81,18 @@ std::pair<EntryIterator, EntryIterator> EntriesFrom(const GS::UniString& code, G
     return {std::lower_bound(entries.begin(), entries.end(), key, EntryBefore), entries.end()};
 }
 
-// The highest index below `before` among the groups from 1 up with this code; 0 when there is none.
+// The highest index below `before` among the item groups with this code; the report group when none.
 GS::UIndex NearestGroupBefore(const GS::UniString& code, GS::UIndex before) {
     const auto [after, end] = EntriesFrom(code, before);
     if (after == CodeEntries().begin())
-        return 0;
+        return QelmCode::kReportGroup;
     const CodeEntry& entry = *(after - 1);
-    return entry.code == CodeUnits(code) ? entry.index : 0;
+    return entry.code == CodeUnits(code) ? entry.index : QelmCode::kReportGroup;
 }
 
 bool GroupHas(short group, bool (ArticleGroup::*test)() const) {
-    if (group < 1 || static_cast<GS::USize>(group) >= Articles::allArticlesGroups.GetSize())
+    if (group <= QelmCode::kReportGroup ||
+        static_cast<GS::USize>(group) >= Articles::allArticlesGroups.GetSize())
         return false;
     return (Articles::allArticlesGroups[static_cast<GS::UIndex>(group)].*test)();
 }
@@ -106,8 +107,8 @@ short Articles::GetClassificationIndex(GS::UniString code, GS::UniString& messag
         message.Clear();
         return static_cast<short>(found->index);
     }
-    message = NotFoundText + code;
-    return 0;
+    message = kNotFoundText + code;
+    return QelmCode::kReportGroup;
 }
 
 void Articles::GetArticleGroupsStartingWith(GS::UniString prefix, GS::Array<short>& indices) {
@@ -127,12 +128,12 @@ void Articles::AddHigherLevelArticles() {
     for (ArticleGroup& group : allArticlesGroups)
         group.isForcedVisible = group.CompliesToFilter();
 
-    for (GS::UIndex i = allArticlesGroups.GetSize(); i-- > 1;) {
+    for (GS::UIndex i = allArticlesGroups.GetSize(); i-- > QelmCode::kReportGroup + 1;) {
         if (!allArticlesGroups[i].IsVisible())
             continue;
         const GS::UniString parent = ParentCode(allArticlesGroups[i].code);
-        const GS::UIndex nearest = parent.IsEmpty() ? 0 : NearestGroupBefore(parent, i);
-        if (nearest > 0)
+        const GS::UIndex nearest = parent.IsEmpty() ? QelmCode::kReportGroup : NearestGroupBefore(parent, i);
+        if (nearest != QelmCode::kReportGroup)
             allArticlesGroups[nearest].isForcedVisible = true;
     }
 }

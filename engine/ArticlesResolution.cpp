@@ -9,9 +9,9 @@
 
 namespace {
 
-constexpr const char* QelmSystemName = "QELM";
-constexpr const char* QelmPropertyPrefix = "QELM ";
-constexpr const char* ThicknessMissText = "Geen classificatie met juiste dikte gevonden";
+constexpr const char* kQelmSystemName = "QELM";
+constexpr const char* kQelmPropertyPrefix = "QELM ";
+constexpr const char* kThicknessMissText = "Geen classificatie met juiste dikte gevonden";
 
 using hostaccess::ClassificationPairs;
 
@@ -23,7 +23,7 @@ bool FindVisibleQelmItem(const ClassificationPairs& pairs, IsVisible isVisible, 
         API_ClassificationSystem freshSystem;
         const API_ClassificationSystem* system = hostaccess::ReadSystem(pair.first, freshSystem);
         // Only an item of the QELM system can be the answer: the others need not be asked about.
-        if (system == nullptr || system->name != QelmSystemName || !isVisible(pair.second))
+        if (system == nullptr || system->name != kQelmSystemName || !isVisible(pair.second))
             continue;
         API_ClassificationItem freshItem;
         if (const API_ClassificationItem* item = hostaccess::ReadItem(pair.second, freshItem)) {
@@ -83,7 +83,7 @@ void AppendArticlesFromValue(GS::UniString text, const GS::UniString& propertyNa
         article.code = candidate;
         article.groupIndex = Articles::GetClassificationIndex(candidate, article.message);
         article.propertyName = propertyName;
-        article.qelmType = 4;
+        article.qelmType = QelmType::kProperty;
         articles.Push(article);
     }
 }
@@ -126,7 +126,7 @@ bool Articles::GetQELM_Classification(API_Attribute& buildingMaterial, Article& 
         return false;
     article.code = itemId;
     article.groupIndex = GetClassificationIndex(itemId, article.message);
-    article.qelmType = 3;
+    article.qelmType = QelmType::kMaterialCode;
     return true;
 }
 
@@ -134,7 +134,7 @@ bool Articles::AppendQELM_ClassificationArticle(API_Guid elementGuid, GS::Array<
     Article article;
     if (!GetQELM_Classification(elementGuid, article.code, article.groupIndex, article.message))
         return false;
-    article.qelmType = 5;
+    article.qelmType = QelmType::kOwnClassification;
     articles.Push(article);
     return true;
 }
@@ -164,7 +164,7 @@ void Articles::SetType2Properties(Article& article, bool millimetres) {
     GS::Array<short> indices;
     GetArticleGroupsStartingWith(article.code.GetPrefix(prefixLength), indices);
 
-    article.message = ThicknessMissText;
+    article.message = kThicknessMissText;
     const GS::UniString thickness =
         (millimetres ? article.thicknessMm : article.thicknessCm) + (millimetres ? " mm" : " cm");
     const GS::UniString afterBlank = " " + thickness;
@@ -193,7 +193,7 @@ void Articles::GetArticlesFromQELM_Properties(API_Element& element, GS::Array<Ar
     GS::Array<API_Guid> keptIds;
     GS::Array<GS::UniString> keptNames;
     for (const API_PropertyDefinition& definition : *definitions) {
-        if (Main::StartsWith(definition.name, QelmPropertyPrefix) &&
+        if (Main::StartsWith(definition.name, kQelmPropertyPrefix) &&
             hostaccess::IsDefinitionVisible(guid, definition.guid)) {
             keptIds.Push(definition.guid);
             keptNames.Push(definition.name);
@@ -218,7 +218,7 @@ void Articles::GetArticlesFromQELM_Classification(API_Element& element, bool ske
     if (!skeleton && IsBuilderType(element.header.type.typeID))
         return;
     for (const Article& article : articles) {
-        if (article.qelmType == 3)
+        if (article.qelmType == QelmType::kMaterialCode)
             return;
     }
     AppendQELM_ClassificationArticle(element.header.guid, articles);

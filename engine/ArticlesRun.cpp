@@ -17,13 +17,12 @@ Int32 Articles::reportCount = 0;
 
 namespace {
 
-constexpr const char* UnknownGroupCode = "Onbekend";
-constexpr const char* NoClassificationText = "Geen classificatie toegekend";
-constexpr const char* MixedUnitsText = "Meerdere eenheden gevonden";
-constexpr const char* UnreadQuantitiesText = "Hoeveelheden niet leesbaar";
+constexpr const char* kNoClassificationText = "Geen classificatie toegekend";
+constexpr const char* kMixedUnitsText = "Meerdere eenheden gevonden";
+constexpr const char* kUnreadQuantitiesText = "Hoeveelheden niet leesbaar";
 constexpr const char* ProcessTitle = "Informatie ophalen";
 // Group numbers are 16-bit: items past this many are not made into groups.
-constexpr GS::USize MaxItemGroups = 32767;
+constexpr GS::USize kMaxItemGroups = 32767;
 
 // What the evaluation does with an element of a type before the shared steps.
 enum class TypeStep {
@@ -96,7 +95,7 @@ void FillBaseArticle(API_Element& element, ElementState& state) {
     Article& base = state.base;
     base.guid = element.header.guid;
     base.elemType = element.header.type.typeID;
-    base.groupIndex = 0;
+    base.groupIndex = QelmCode::kReportGroup;
     base.storyIndex = element.header.floorInd;
     base.storyName = Main::GetStoryName(element);
     base.elementID = Main::GetElementID(element);
@@ -114,7 +113,7 @@ bool AddOwnClassification(API_Element& element, ElementState& state) {
         return false;
     state.base.groupIndex = groupIndex;
     state.base.message = message;
-    state.base.qelmType = 5;
+    state.base.qelmType = QelmType::kOwnClassification;
     state.articles.Push(state.base);
     return true;
 }
@@ -221,20 +220,20 @@ bool IsGroupIndex(short groupIndex) {
 
 void FileArticles(ElementState& state) {
     if (state.articles.IsEmpty()) {
-        state.base.message = NoClassificationText;
+        state.base.message = kNoClassificationText;
         Articles::AddToList(std::move(state.base));
         return;
     }
     const bool skip = Articles::CheckForArticlesToSkip(state.articles);
     for (Article& article : state.articles) {
-        if (article.groupIndex <= 0 && skip)
+        if (article.groupIndex <= QelmCode::kReportGroup && skip)
             continue;
         TakeElementFields(state.base, article);
         // An index outside the list has no flags to take; AddToList drops such an article.
         if (IsGroupIndex(article.groupIndex)) {
             TakeMeasureFlags(Articles::allArticlesGroups[static_cast<GS::UIndex>(article.groupIndex)],
                              article);
-            if (article.groupIndex > 0)
+            if (article.groupIndex > QelmCode::kReportGroup)
                 article.CalculatePropertyValues(true);
         }
         Articles::AddToList(std::move(article));
@@ -243,9 +242,9 @@ void FileArticles(ElementState& state) {
 
 // The element's articles are filed unmeasured; the report list says why.
 void ReportUnreadQuantities(Article report) {
-    report.groupIndex = 0;
+    report.groupIndex = QelmCode::kReportGroup;
     report.code.Clear();
-    report.message = UnreadQuantitiesText;
+    report.message = kUnreadQuantitiesText;
     Articles::AddToList(std::move(report));
 }
 
@@ -339,14 +338,14 @@ bool Articles::ReadElementsFromModel(bool selectionOnly) {
 void Articles::CreateAllArticleGroups() {
     allArticlesGroups.Clear();
     ArticleGroup unknown;
-    unknown.number = 0;
-    unknown.code = UnknownGroupCode;
+    unknown.number = QelmCode::kReportGroup;
+    unknown.code = QelmCode::kUnknown;
     allArticlesGroups.Push(unknown);
 
-    const GS::USize itemCount = std::min(Classifications::Items.GetSize(), MaxItemGroups);
+    const GS::USize itemCount = std::min(Classifications::Items.GetSize(), kMaxItemGroups);
     if (itemCount < Classifications::Items.GetSize())
         WriteReport("%u QELM items past group %u were not made into groups",
-                    Classifications::Items.GetSize() - itemCount, MaxItemGroups);
+                    Classifications::Items.GetSize() - itemCount, kMaxItemGroups);
     allArticlesGroups.Reserve(itemCount + 1);
     for (GS::UIndex i = 0; i < itemCount; ++i) {
         const Classification& item = Classifications::Items[i];
@@ -451,11 +450,12 @@ void Articles::AddToList(Article article) {
     if (!IsGroupIndex(article.groupIndex))
         return;
     const bool windowOrDoor = article.elemType == API_WindowID || article.elemType == API_DoorID;
-    if (article.groupIndex == 0 && windowOrDoor && IsExcluded(article))
+    if (article.groupIndex == QelmCode::kReportGroup && windowOrDoor && IsExcluded(article))
         return;
-    if (article.materialId == "27.00." || article.materialId == "00.00." || article.code == "00.00.")
+    if (article.materialId == QelmCode::kNotTakenOffMaterial ||
+        article.materialId == QelmCode::kNotTakenOff || article.code == QelmCode::kNotTakenOff)
         return;
-    if (IsPlateOrWall(article.elemType) && article.materialId == "pm")
+    if (IsPlateOrWall(article.elemType) && article.materialId == QelmCode::kProMemoryMaterial)
         return;
 
     ArticleGroup& group = allArticlesGroups[static_cast<GS::UIndex>(article.groupIndex)];
@@ -464,16 +464,16 @@ void Articles::AddToList(Article article) {
     article.groupLine1 = group.line1;
     article.groupLine2 = group.line2;
 
-    ArticleGroup& unknown = allArticlesGroups[0];
-    if (article.groupIndex == 0) {
+    ArticleGroup& unknown = allArticlesGroups[QelmCode::kReportGroup];
+    if (article.groupIndex == QelmCode::kReportGroup) {
         unknown.articleList.Push(std::move(article));
         ++reportCount;
         return;
     }
     if (!group.articleList.IsEmpty() && group.measurementUnit != article.unit) {
-        article.groupIndex = 0;
+        article.groupIndex = QelmCode::kReportGroup;
         article.message =
-            GS::UniString(MixedUnitsText) + " (" + group.measurementUnit + " en " + article.unit + ")";
+            GS::UniString(kMixedUnitsText) + " (" + group.measurementUnit + " en " + article.unit + ")";
         unknown.articleList.Push(std::move(article));
         ++reportCount;
         return;

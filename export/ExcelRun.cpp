@@ -327,7 +327,7 @@ bool WriteSheet(const GS::Array<ArticleGroup>& groups, bool details, ExportType 
     bool cancelled = false;
     double net = 0.0;
     GlobalIds ids;
-    for (Int32 index = 1; index < groupCount && !cancelled; ++index) {
+    for (Int32 index = QelmCode::kReportGroup + 1; index < groupCount && !cancelled; ++index) {
         max = index;
         ACAPI_ProcessWindow_SetNextProcessPhase(&phase, &max);
         net += WriteGroup(groups[static_cast<GS::UIndex>(index)], type, ids);

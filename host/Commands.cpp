@@ -19,7 +19,7 @@ namespace {
 using Args = std::vector<std::string>;
 using hostplatform::DialogItemType;
 
-constexpr const char* NoDialog = "no dialog of the add-on is open";
+constexpr const char* kNoDialog = "no dialog of the add-on is open";
 
 // ---- The add-on's open dialog ----
 
@@ -65,7 +65,7 @@ RowTarget VisibleListRow(const std::string& word) {
     target.list = FirstItem(target.dialog, DialogItemType::ListBox, true);
     const hostplatform::ListState* list = hostplatform::FindList(target.dialog, target.list);
     if (list == nullptr) {
-        target.why = target.dialog == 0 ? NoDialog : "the dialog shows no list";
+        target.why = target.dialog == 0 ? kNoDialog : "the dialog shows no list";
         return target;
     }
     // Checked before narrowing: row 65539 must not become row 3.
@@ -150,7 +150,7 @@ std::string PrintSelection(Session& session, const Args&) {
 std::string Click(Session&, const Args& args) {
     const short dialog = ActiveDialog();
     if (dialog == 0)
-        return NoDialog;
+        return kNoDialog;
     const auto item = static_cast<short>(*ParseInteger(args[0]));
     return Taken(hostplatform::ClickItem(dialog, item), dialog, item);
 }
@@ -187,14 +187,14 @@ std::string Type(Session&, const Args& args) {
     const short dialog = ActiveDialog();
     const short item = FirstItem(dialog, DialogItemType::EditText, false);
     if (item == 0)
-        return dialog == 0 ? NoDialog : "the dialog has no text field";
+        return dialog == 0 ? kNoDialog : "the dialog has no text field";
     return Taken(hostplatform::TypeText(dialog, item, args[0]), dialog, item);
 }
 
 std::string PressKey(short key) {
     const short dialog = ActiveDialog();
     if (dialog == 0)
-        return NoDialog;
+        return kNoDialog;
     return Done(hostplatform::PressKey(dialog, key).has_value(), "the dialog has no hot key for it");
 }
 
@@ -209,7 +209,7 @@ std::string Return(Session&, const Args&) {
 std::string Resize(Session&, const Args& args) {
     const short dialog = ActiveDialog();
     if (dialog == 0)
-        return NoDialog;
+        return kNoDialog;
     const auto h = static_cast<short>(*ParseInteger(args[0]));
     const auto v = static_cast<short>(*ParseInteger(args[1]));
     return Done(hostplatform::ResizeDialog(dialog, h, v).has_value(), "the dialog did not take it");
@@ -269,7 +269,7 @@ std::string Event(Session&, const Args& args) {
 std::string PrintLists(Session& session, const Args&) {
     const short dialog = ActiveDialog();
     if (dialog == 0)
-        return NoDialog;
+        return kNoDialog;
     for (const auto& [id, item] : hostplatform::FindDialog(dialog)->items)
         if (item.type == DialogItemType::ListBox)
             session.out << hostplatform::DescribeList(dialog, id);
@@ -279,7 +279,7 @@ std::string PrintLists(Session& session, const Args&) {
 std::string PrintDialog(Session& session, const Args&) {
     const short dialog = ActiveDialog();
     if (dialog == 0)
-        return NoDialog;
+        return kNoDialog;
     session.out << hostplatform::DescribeDialog(dialog);
     return "";
 }

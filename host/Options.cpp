@@ -11,7 +11,7 @@ struct ValueOption {
     std::string_view name;
     std::string Options::*target;
 };
-constexpr ValueOption ValueOptions[] = {
+constexpr ValueOption kValueOptions[] = {
     {"--project", &Options::projectPath},
     {"--addon", &Options::addonPath},
     {"--script", &Options::scriptPath},
@@ -29,7 +29,7 @@ bool ReadOption(int argc, const char* const* argv, int& i, Options& options) {
         options.hostCalls = true;
         return true;
     }
-    for (const ValueOption& option : ValueOptions) {
+    for (const ValueOption& option : kValueOptions) {
         if (argument != option.name)
             continue;
         // An empty value would read as "not given": --takeoff-export "$UNSET" must not pass as a summary.

@@ -6,13 +6,13 @@ namespace qelmhost {
 
 namespace {
 
-constexpr int BarWidth = 30;
+constexpr int kBarWidth = 30;
 
 int Fill(const hostplatform::ProcessWindowState& window) {
     if (window.phaseMax <= 0)
         return 0;
     const Int64 done = std::min<Int64>(window.cancelChecks, window.phaseMax);
-    return static_cast<int>(done * BarWidth / window.phaseMax);
+    return static_cast<int>(done * kBarWidth / window.phaseMax);
 }
 
 } // namespace
@@ -34,7 +34,7 @@ void ProgressBar::Update(const hostplatform::ProcessWindowState& window) {
         return;
     wasOpen_ = false;
     drawnFill_ = -1;
-    out_ << (live_ ? "\r" : "") << Line(window, cancelled_) << std::string(live_ ? BarWidth : 0, ' ') << "\n"
+    out_ << (live_ ? "\r" : "") << Line(window, cancelled_) << std::string(live_ ? kBarWidth : 0, ' ') << "\n"
          << std::flush;
     cancelled_ = false;
 }
@@ -44,7 +44,7 @@ void ProgressBar::Draw(const hostplatform::ProcessWindowState& window) {
     if (fill == drawnFill_)
         return;
     drawnFill_ = fill;
-    out_ << "\r" << window.title << " [" << std::string(fill, '#') << std::string(BarWidth - fill, '.')
+    out_ << "\r" << window.title << " [" << std::string(fill, '#') << std::string(kBarWidth - fill, '.')
          << "] " << window.cancelChecks << "/" << window.phaseMax << std::flush;
 }
 

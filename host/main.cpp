@@ -19,9 +19,9 @@
 
 namespace {
 
-constexpr int ExitNotDone = 1; // some command could not be done
-constexpr int ExitUsage = 2;   // bad command line, script, project file or output folder
-constexpr int ExitAddOn = 3;   // the plug-in cannot be loaded or started, or raised an exception
+constexpr int kExitNotDone = 1; // some command could not be done
+constexpr int kExitUsage = 2;   // bad command line, script, project file or output folder
+constexpr int kExitAddOn = 3;   // the plug-in cannot be loaded or started, or raised an exception
 
 std::vector<qelmhost::Command> CommandsOf(const qelmhost::Options& options) {
     if (!options.scriptPath.empty())
@@ -85,7 +85,7 @@ int Run(const qelmhost::Options& options, const std::vector<qelmhost::Command>& 
         throw;
     }
     unload();
-    return notDone == 0 ? 0 : ExitNotDone;
+    return notDone == 0 ? 0 : kExitNotDone;
 }
 
 } // namespace
@@ -104,21 +104,21 @@ int main(int argc, char** argv) {
         commands = CommandsOf(options);
     } catch (const qelmhost::UsageError& error) {
         std::cerr << "qelm-host: " << error.what() << "\n" << qelmhost::UsageText();
-        return ExitUsage;
+        return kExitUsage;
     } catch (const std::exception& error) { // a ScriptError, or an output folder that cannot be made
         std::cerr << "qelm-host: " << error.what() << "\n";
-        return ExitUsage;
+        return kExitUsage;
     }
     try {
         hostplatform::SetProject(hostplatform::LoadProjectFile(options.projectPath));
     } catch (const std::exception& error) { // a ProjectFileError, or out of memory on a huge file
         std::cerr << "qelm-host: " << options.projectPath << ": " << error.what() << "\n";
-        return ExitUsage;
+        return kExitUsage;
     }
     try {
         return Run(options, commands);
     } catch (const std::exception& error) { // an AddOnError, or an exception out of the add-on
         std::cerr << "qelm-host: " << error.what() << "\n";
-        return ExitAddOn;
+        return kExitAddOn;
     }
 }

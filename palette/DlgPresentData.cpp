@@ -4,6 +4,7 @@
 #include "engine/host/Main.hpp"
 #include "export/Excel.hpp"
 #include "palette/GsIO.hpp"
+#include "palette/PaletteItems.hpp"
 
 #include "FTM.hpp"
 #include "IO.hpp"
@@ -31,59 +32,39 @@ short shKey_Enter = 0, shKey_Return = 0;
 
 namespace {
 
-// Palette items.
-enum Item : short {
-    ItemClose = 1,
-    ItemArticlesTab = 2,
-    ItemReportTab = 3,
-    ItemRightEdge = 4,
-    ItemFilter = 5,
-    ItemClearFilter = 6,
-    ListArticles = 7,
-    ListReport = 8,
-    ItemTakeOffAll = 9,
-    ItemTakeOffSelection = 10,
-    ItemExpandAll = 11,
-    ItemCollapseAll = 12,
-    ItemHelp = 13,
-    ItemExport = 14,
-    ItemRightEdge2 = 15,
-    ItemRightEdge3 = 16,
-};
-
-constexpr short FontBold = 16;
-constexpr short FontPlain = 4;
-constexpr GSFlags PaletteFlags = 503;
+constexpr short kFontBold = 16;
+constexpr short kFontPlain = 4;
+constexpr GSFlags kPaletteFlags = 503;
 // The host's answer to a selection read when nothing is selected.
-constexpr GSErrCode NoSelectionError = static_cast<GSErrCode>(0x810600CE);
+constexpr GSErrCode kNoSelectionError = static_cast<GSErrCode>(0x810600CE);
 
-constexpr const char* Title = "Telvorm";
-constexpr const char* HostName = "Archicad 28";
-constexpr const char* Version = "(Versie 28.3.75)";
-constexpr const char* HelpPage = "https://helpcenter.tovek.nl/qelm-meetstaat";
+constexpr const char* kTitle = "Telvorm";
+constexpr const char* kHostName = "Archicad 28";
+constexpr const char* kVersion = "(Versie 28.3.75)";
+constexpr const char* kHelpPage = "https://helpcenter.tovek.nl/qelm-meetstaat";
 
-constexpr const char* NothingSelectedText =
+constexpr const char* kNothingSelectedText =
     "Er zijn geen elementen geselecteerd.\nMaak een selectie van een of meer elementen.";
-constexpr const char* CancelledText = "Ophalen informatie is afgebroken.";
-constexpr const char* NothingFoundText =
+constexpr const char* kCancelledText = "Ophalen informatie is afgebroken.";
+constexpr const char* kNothingFoundText =
     "Er zijn geen (geclassificeerde) elementen gevonden.\nZie het artikel over QELM artikelnummers aan "
     "elementen toevoegen in het TOVEK Helpcenter.";
-constexpr const char* BadFileNameText = "U moet een geldige bestandsnaam opgeven.";
+constexpr const char* kBadFileNameText = "U moet een geldige bestandsnaam opgeven.";
 
 // The save dialog's filters, in filter-index order.
-constexpr const char* ExportFilterTexts[] = {"Samenvattende meetstaat", "Detailmeetstaat",
-                                             "Bouwsoft meetstaat"};
+constexpr const char* kExportFilterTexts[] = {"Samenvattende meetstaat", "Detailmeetstaat",
+                                              "Bouwsoft meetstaat"};
 
 } // namespace
 
 DlgPresentData::DlgPresentData() = default;
 
 void DlgPresentData::Alert(const GS::UniString& text) {
-    DGAlert(DG_ERROR, Title, text, "", "Ok", "", "");
+    DGAlert(DG_ERROR, kTitle, text, "", "Ok", "", "");
 }
 
 void DlgPresentData::ShowModeless() {
-    Initialize(ResourceId, DlgPresentData_CB, reinterpret_cast<Int64>(this));
+    Initialize(kResourceId, DlgPresentData_CB, reinterpret_cast<Int64>(this));
     Palette::ShowModeless();
     SetTopMost();
 }
@@ -101,10 +82,10 @@ short DlgPresentData::DlgPresentData_CB(short message, short dialId, short item,
         break;
     case DG_MSG_INIT:
         if (palette->IsModeless())
-            ACAPI_RegisterModelessWindow(dialId, DlgPresentDataRegister_CB, PaletteFlags, APINULLGuid);
-        if (dialId == ResourceId) {
+            ACAPI_RegisterModelessWindow(dialId, DlgPresentDataRegister_CB, kPaletteFlags, APINULLGuid);
+        if (dialId == kResourceId) {
             palette->OnInit();
-            DGEnableMessage(ResourceId, 0, DG_MSG_IDLE, 0);
+            DGEnableMessage(kResourceId, 0, DG_MSG_IDLE, 0);
         }
         break;
     case DG_MSG_CLOSE:
@@ -145,8 +126,8 @@ GSErrCode DlgPresentData::DlgPresentDataRegister_CB(Int32, API_PaletteMessageID,
 // ---- Window ----
 
 void DlgPresentData::OnInit() {
-    shDialogId = ResourceId;
-    DGSetDialogTitle(shDialogId, GS::UniString(Title) + " " + HostName + " " + Version);
+    shDialogId = kResourceId;
+    DGSetDialogTitle(shDialogId, GS::UniString(kTitle) + " " + kHostName + " " + kVersion);
     shKey_Enter = DGRegisterHotKey(shDialogId, 0, DG_KEY_ENTER);
     shKey_Return = DGRegisterHotKey(shDialogId, 0, DG_KEY_RETURN);
     for (const short hidden : {ItemClose, ItemClearFilter, ItemRightEdge2, ItemRightEdge3})
@@ -171,8 +152,8 @@ void DlgPresentData::ShowArticles(bool showArticles) {
     }
     DGSetItemEnable(shDialogId, ItemExpandAll, showArticles);
     DGSetItemEnable(shDialogId, ItemCollapseAll, showArticles);
-    DGSetItemFont(shDialogId, ItemArticlesTab, showArticles ? FontBold : FontPlain);
-    DGSetItemFont(shDialogId, ItemReportTab, showArticles ? FontPlain : FontBold);
+    DGSetItemFont(shDialogId, ItemArticlesTab, showArticles ? kFontBold : kFontPlain);
+    DGSetItemFont(shDialogId, ItemReportTab, showArticles ? kFontPlain : kFontBold);
 }
 
 void DlgPresentData::OnClick(short item, DGMessageData msgData) {
@@ -208,7 +189,7 @@ void DlgPresentData::OnClick(short item, DGMessageData msgData) {
         LoadList(false);
         break;
     case ItemHelp:
-        OS::OpenURL(HelpPage);
+        OS::OpenURL(kHelpPage);
         break;
     case ItemExport:
         Export();
@@ -277,7 +258,7 @@ bool DlgPresentData::ReadSelection(GSErrCode& error) {
 void DlgPresentData::EnableDisableSelectionButton() {
     GSErrCode error = NoError;
     const bool selected = ReadSelection(error);
-    const bool enable = selected || (error != NoError && error != NoSelectionError);
+    const bool enable = selected || (error != NoError && error != kNoSelectionError);
     DGSetItemEnable(shDialogId, ItemTakeOffSelection, enable);
 }
 
@@ -289,8 +270,8 @@ void DlgPresentData::LoadElements(bool onlySelected) {
     if (onlySelected) {
         GSErrCode error = NoError;
         const bool selected = ReadSelection(error);
-        if ((error == NoError || error == NoSelectionError) && !selected) {
-            Alert(NothingSelectedText);
+        if ((error == NoError || error == kNoSelectionError) && !selected) {
+            Alert(kNothingSelectedText);
             SetExportButton();
             return;
         }
@@ -301,9 +282,9 @@ void DlgPresentData::LoadElements(bool onlySelected) {
     const bool cancelled = Articles::ReadElementsFromModel(onlySelected) && Articles::EvaluateElements();
     LoadList(false);
     if (cancelled)
-        Alert(CancelledText);
+        Alert(kCancelledText);
     else if (Articles::articleCount + Articles::reportCount == 0)
-        Alert(NothingFoundText);
+        Alert(kNothingFoundText);
     SetExportButton();
 }
 
@@ -320,7 +301,7 @@ void DlgPresentData::Export() {
         type = manager.AddType(xlsx, FTM::RootGroup);
 
     DG::FileDialog dialog(DG::FileDialog::Save);
-    for (const char* text : ExportFilterTexts)
+    for (const char* text : kExportFilterTexts)
         dialog.SetFilterText(dialog.AddFilter(type, 1), text);
     dialog.SelectFilter(static_cast<GS::UIndex>(exportType));
     if (!dialog.Invoke())
@@ -331,7 +312,7 @@ void DlgPresentData::Export() {
     IO::Name name;
     location.GetLastLocalName(&name);
     if (name.ToString().FindFirst(u'.') == 0) {
-        Alert(BadFileNameText);
+        Alert(kBadFileNameText);
         return;
     }
     exportType = static_cast<Int32>(dialog.GetSelectedFilter());

@@ -50,20 +50,20 @@ extern Int32 exportType;
 extern short shKey_Enter, shKey_Return;
 
 // The user data of one list row: the group's index in Articles::allArticlesGroups and the article's
-// index in its list, GroupRow for a group row. A row that counts the rows not shown carries NotShownRow
+// index in its list, kGroupRow for a group row. A row that counts the rows not shown carries kNotShownRow
 // and the group whose rows it counts (-1 for group rows). Article indices are 32 bits: a group may hold
 // more articles than a 16-bit index reaches.
 struct RowRecord {
-    static constexpr Int32 GroupRow = -1;
-    static constexpr Int32 NotShownRow = -2;
+    static constexpr Int32 kGroupRow = -1;
+    static constexpr Int32 kNotShownRow = -2;
     Int32 groupIndex = 0;
-    Int32 articleIndex = GroupRow;
+    Int32 articleIndex = kGroupRow;
 };
 
 class DlgPresentData : public TovekLib::ACUI::Palette {
   public:
-    static constexpr short ResourceId = 32600;
-    static constexpr short ColumnCapacity = 17;
+    static constexpr short kResourceId = 32600;
+    static constexpr short kColumnCapacity = 17;
 
     DlgPresentData();
 
@@ -157,6 +157,6 @@ class DlgPresentData : public TovekLib::ACUI::Palette {
     // The host selection: whether it holds elements, and the host's error code.
     static bool ReadSelection(GSErrCode& error);
 
-    TabField tabFields[ColumnCapacity];
+    TabField tabFields[kColumnCapacity];
     short shDialogId = 0;
 };

@@ -2,33 +2,30 @@
 
 #include "engine/Articles.hpp"
 #include "engine/host/Main.hpp"
+#include "palette/PaletteItems.hpp"
 
 #include <algorithm>
 
 namespace {
 
-constexpr short ListArticles = 7;
-constexpr short ListReport = 8;
-constexpr short ReportTab = 3;
+constexpr short kJustifyLeft = 0;
+constexpr short kJustifyCenter = 256;
+constexpr short kJustifyRight = 512;
+constexpr short kTruncate = 4096;
 
-constexpr short JustifyLeft = 0;
-constexpr short JustifyCenter = 256;
-constexpr short JustifyRight = 512;
-constexpr short Truncate = 4096;
-
-constexpr short StyleGroupWithoutFlags = 16;
-constexpr short StyleArticle = 32;
-constexpr short StyleNotShown = 2;
-constexpr short IconCollapsed = 32300;
-constexpr short IconExpanded = 32301;
-constexpr unsigned short White = 65535;
-constexpr unsigned short Grey = 62720;
-constexpr GS::USize MaxNumberText = 19;
+constexpr short kStyleGroupWithoutFlags = 16;
+constexpr short kStyleArticle = 32;
+constexpr short kStyleNotShown = 2;
+constexpr short kIconCollapsed = 32300;
+constexpr short kIconExpanded = 32301;
+constexpr unsigned short kWhite = 65535;
+constexpr unsigned short kGrey = 62720;
+constexpr GS::USize kMaxNumberText = 19;
 // Rows are numbered with 16 bits.
-constexpr Int32 MaxRows = 32767;
+constexpr Int32 kMaxRows = 32767;
 // The add-on's strings; item 3 says how many rows are not shown, "%d" standing for the count.
-constexpr short StringsResId = 32000;
-constexpr short NotShownIndex = 3;
+constexpr short kStringsResId = 32000;
+constexpr short kNotShownIndex = 3;
 
 struct ColumnSpec {
     short* column;
@@ -37,41 +34,41 @@ struct ColumnSpec {
     short justification;
 };
 
-const ColumnSpec ArticleColumns[] = {
-    {&COLUMN_ARTICLES_ICON, "", 20, JustifyCenter},
-    {&COLUMN_ARTICLES_ARTICLE_NR, "Artikelnr", 65, JustifyLeft},
-    {&COLUMN_ARTICLES_DESCRIPTION, "Omschrijving", 500, JustifyLeft},
-    {&COLUMN_ARTICLES_UNIT, "Eenheid", 60, JustifyLeft},
-    {&COLUMN_ARTICLES_NR, "n", 30, JustifyCenter},
-    {&COLUMN_ARTICLES_STORY, "Verdieping", 80, JustifyLeft},
-    {&COLUMN_ARTICLES_PIECES, "Stk", 40, JustifyRight},
-    {&COLUMN_ARTICLES_LENGTH, "Lengte", 70, JustifyRight},
-    {&COLUMN_ARTICLES_SURFACE, "Oppervlak", 70, JustifyRight},
-    {&COLUMN_ARTICLES_VOLUME, "Volume", 70, JustifyRight},
-    {&COLUMN_ARTICLES_WEIGHT, "Gewicht", 70, JustifyRight},
-    {&COLUMN_ARTICLES_OTHER, "Overig", 70, JustifyRight},
-    {&COLUMN_ARTICLES_QELM_TYPE, "Type", 70, JustifyLeft},
-    {&COLUMN_ARTICLES_ELEMENT, "Element", 70, JustifyLeft},
-    {&COLUMN_ARTICLES_INFO, "Info", 70, JustifyLeft},
-    {&COLUMN_ARTICLES_THICKNESS, "Dikte (cm)", 60, JustifyCenter},
-    {&COLUMN_ARTICLES_LAYER, "Layer", 130, JustifyLeft},
+const ColumnSpec kArticleColumns[] = {
+    {&COLUMN_ARTICLES_ICON, "", 20, kJustifyCenter},
+    {&COLUMN_ARTICLES_ARTICLE_NR, "Artikelnr", 65, kJustifyLeft},
+    {&COLUMN_ARTICLES_DESCRIPTION, "Omschrijving", 500, kJustifyLeft},
+    {&COLUMN_ARTICLES_UNIT, "Eenheid", 60, kJustifyLeft},
+    {&COLUMN_ARTICLES_NR, "n", 30, kJustifyCenter},
+    {&COLUMN_ARTICLES_STORY, "Verdieping", 80, kJustifyLeft},
+    {&COLUMN_ARTICLES_PIECES, "Stk", 40, kJustifyRight},
+    {&COLUMN_ARTICLES_LENGTH, "Lengte", 70, kJustifyRight},
+    {&COLUMN_ARTICLES_SURFACE, "Oppervlak", 70, kJustifyRight},
+    {&COLUMN_ARTICLES_VOLUME, "Volume", 70, kJustifyRight},
+    {&COLUMN_ARTICLES_WEIGHT, "Gewicht", 70, kJustifyRight},
+    {&COLUMN_ARTICLES_OTHER, "Overig", 70, kJustifyRight},
+    {&COLUMN_ARTICLES_QELM_TYPE, "Type", 70, kJustifyLeft},
+    {&COLUMN_ARTICLES_ELEMENT, "Element", 70, kJustifyLeft},
+    {&COLUMN_ARTICLES_INFO, "Info", 70, kJustifyLeft},
+    {&COLUMN_ARTICLES_THICKNESS, "Dikte (cm)", 60, kJustifyCenter},
+    {&COLUMN_ARTICLES_LAYER, "Layer", 130, kJustifyLeft},
 };
 
-const ColumnSpec ReportColumns[] = {
-    {&COLUMN_REPORT_ICON, "", 20, JustifyCenter},
-    {&COLUMN_REPORT_ARTICLE_NR, "Artikelnr", 65, JustifyLeft},
-    {&COLUMN_REPORT_ELEMENT, "Element", 70, JustifyLeft},
-    {&COLUMN_REPORT_INFO, "Info", 70, JustifyLeft},
-    {&COLUMN_REPORT_DESCRIPTION, "Omschrijving", 100, JustifyLeft},
-    {&COLUMN_REPORT_ERROR, "Fout", 250, JustifyLeft},
-    {&COLUMN_REPORT_STORY, "Verdieping", 80, JustifyLeft},
-    {&COLUMN_REPORT_MATERIAL_ID, "Material ID", 70, JustifyLeft},
-    {&COLUMN_REPORT_MATERIAL_DESCR, "Mat. omschr.", 120, JustifyLeft},
-    {&COLUMN_REPORT_LAYER, "Layer", 130, JustifyLeft},
-    {&COLUMN_REPORT_THICKNESS, "Dikte (cm)", 60, JustifyCenter},
-    {&COLUMN_REPORT_SKIN, "Schil", 60, JustifyLeft},
-    {&COLUMN_REPORT_QELM_TYPE, "Type", 70, JustifyLeft},
-    {&COLUMN_REPORT_NR_COMPOSITES, "Composites", 70, JustifyCenter},
+const ColumnSpec kReportColumns[] = {
+    {&COLUMN_REPORT_ICON, "", 20, kJustifyCenter},
+    {&COLUMN_REPORT_ARTICLE_NR, "Artikelnr", 65, kJustifyLeft},
+    {&COLUMN_REPORT_ELEMENT, "Element", 70, kJustifyLeft},
+    {&COLUMN_REPORT_INFO, "Info", 70, kJustifyLeft},
+    {&COLUMN_REPORT_DESCRIPTION, "Omschrijving", 100, kJustifyLeft},
+    {&COLUMN_REPORT_ERROR, "Fout", 250, kJustifyLeft},
+    {&COLUMN_REPORT_STORY, "Verdieping", 80, kJustifyLeft},
+    {&COLUMN_REPORT_MATERIAL_ID, "Material ID", 70, kJustifyLeft},
+    {&COLUMN_REPORT_MATERIAL_DESCR, "Mat. omschr.", 120, kJustifyLeft},
+    {&COLUMN_REPORT_LAYER, "Layer", 130, kJustifyLeft},
+    {&COLUMN_REPORT_THICKNESS, "Dikte (cm)", 60, kJustifyCenter},
+    {&COLUMN_REPORT_SKIN, "Schil", 60, kJustifyLeft},
+    {&COLUMN_REPORT_QELM_TYPE, "Type", 70, kJustifyLeft},
+    {&COLUMN_REPORT_NR_COMPOSITES, "Composites", 70, kJustifyCenter},
 };
 
 // "|line1|line2|" of the lines that are shown; "" when none is.
@@ -124,7 +121,7 @@ RowFit FitRows(const ArticleGroup& group, Int32 room) {
 
 // Whether a row below a group's row is one of the group's: an article row or the count of those not shown.
 bool BelongsTo(const RowRecord* record, Int32 groupIndex) {
-    return record != nullptr && record->articleIndex != RowRecord::GroupRow &&
+    return record != nullptr && record->articleIndex != RowRecord::kGroupRow &&
            record->groupIndex == groupIndex;
 }
 
@@ -144,13 +141,13 @@ const Article* ArticleOf(const RowRecord& record) {
 
 void DlgPresentData::SetTabData(short width, short justification, const GS::UniString& caption,
                                 short& column) {
-    if (shColumnIndex >= ColumnCapacity)
+    if (shColumnIndex >= kColumnCapacity)
         return;
     TabField& field = tabFields[shColumnIndex];
     field.begin = shColumnIndex == 0 ? short{0} : tabFields[shColumnIndex - 1].end;
     field.end = static_cast<short>(field.begin + width);
     field.justification = justification;
-    field.truncation = Truncate;
+    field.truncation = kTruncate;
     field.separator = false;
     field.disabled = false;
     columnCaptions.Push(caption);
@@ -159,7 +156,7 @@ void DlgPresentData::SetTabData(short width, short justification, const GS::UniS
 
 void DlgPresentData::ApplyTabFields(short list) {
     DGListSetTabFieldCount(shDialogId, list, shColumnIndex);
-    for (short tab = 1; tab <= shColumnIndex && tab <= ColumnCapacity; ++tab) {
+    for (short tab = 1; tab <= shColumnIndex && tab <= kColumnCapacity; ++tab) {
         const TabField& field = tabFields[tab - 1];
         DGListSetTabFieldData(shDialogId, list, tab, field.begin, field.end, field.justification,
                               field.truncation, field.separator, !field.disabled);
@@ -172,7 +169,7 @@ void DlgPresentData::ApplyTabFields(short list) {
 void DlgPresentData::SetTabData_Articles() {
     shColumnIndex = 0;
     columnCaptions.Clear();
-    for (const ColumnSpec& entry : ArticleColumns)
+    for (const ColumnSpec& entry : kArticleColumns)
         SetTabData(entry.width, entry.justification, entry.caption, *entry.column);
     ApplyTabFields(ListArticles);
 }
@@ -180,7 +177,7 @@ void DlgPresentData::SetTabData_Articles() {
 void DlgPresentData::SetTabData_Report() {
     shColumnIndex = 0;
     columnCaptions.Clear();
-    for (const ColumnSpec& entry : ReportColumns)
+    for (const ColumnSpec& entry : kReportColumns)
         SetTabData(entry.width, entry.justification, entry.caption, *entry.column);
     ApplyTabFields(ListReport);
 }
@@ -230,7 +227,7 @@ void DlgPresentData::DeleteListSubItems(short list, short row) {
 void DlgPresentData::SetListBackgroundColors(short list) {
     const Int32 count = DGListGetItemCount(shDialogId, list);
     for (Int32 row = 1; row <= count; ++row) {
-        const unsigned short shade = row % 2 == 1 ? White : Grey;
+        const unsigned short shade = row % 2 == 1 ? kWhite : kGrey;
         DGListSetItemBackgroundColor(shDialogId, list, static_cast<short>(row), shade, shade, shade);
     }
 }
@@ -250,9 +247,9 @@ void DlgPresentData::SetReportText(short row, short column, const GS::UniString&
 void DlgPresentData::SetArticleDoubleValueText(short row, short column, double value, short decimals) {
     if (value <= -1.0)
         return;
-    static const char* const Formats[] = {"%3.0f", "%3.1f", "%3.2f", "%3.3f", "%3.4f"};
-    const char* format = decimals >= 1 && decimals <= 4 ? Formats[decimals] : Formats[0];
-    SetArticleText(row, column, GS::UniString::Printf(format, value).GetPrefix(MaxNumberText));
+    static const char* const kFormats[] = {"%3.0f", "%3.1f", "%3.2f", "%3.3f", "%3.4f"};
+    const char* format = decimals >= 1 && decimals <= 4 ? kFormats[decimals] : kFormats[0];
+    SetArticleText(row, column, GS::UniString::Printf(format, value).GetPrefix(kMaxNumberText));
 }
 
 // ---- Filling the lists ----
@@ -269,7 +266,7 @@ void DlgPresentData::LoadList(bool expandAll) {
     for (Int32 i = 0; i < groupCount; ++i) {
         if (!Articles::allArticlesGroups[static_cast<GS::UIndex>(i)].IsVisible())
             continue;
-        if (i == 0)
+        if (i == QelmCode::kReportGroup)
             AddReportSubItems();
         else
             groups.Push(i);
@@ -277,7 +274,7 @@ void DlgPresentData::LoadList(bool expandAll) {
     // Every group row is placed before any article row; when the group rows alone do not fit, the last
     // row counts the rest.
     const Int32 visible = static_cast<Int32>(groups.GetSize());
-    const Int32 shown = visible <= MaxRows ? visible : MaxRows - 1;
+    const Int32 shown = visible <= kMaxRows ? visible : kMaxRows - 1;
     for (Int32 k = 0; k < shown; ++k)
         AddGroupRow(groups[static_cast<GS::UIndex>(k)], expandAll, shown - k - 1 + (shown < visible ? 1 : 0));
     if (shown < visible)
@@ -293,8 +290,8 @@ void DlgPresentData::LoadList(bool expandAll) {
 void DlgPresentData::AddGroupRow(Int32 groupIndex, bool expandAll, Int32 reserve) {
     ArticleGroup& group = Articles::allArticlesGroups[static_cast<GS::UIndex>(groupIndex)];
     group.isExpanded = expandAll;
-    const short style = group.flags.IsEmpty() ? StyleGroupWithoutFlags : 0;
-    const short row = InsertRow(ListArticles, -1, RowRecord{groupIndex, RowRecord::GroupRow}, style);
+    const short style = group.flags.IsEmpty() ? kStyleGroupWithoutFlags : 0;
+    const short row = InsertRow(ListArticles, -1, RowRecord{groupIndex, RowRecord::kGroupRow}, style);
     if (row == 0)
         return;
     const bool hasItems = group.HasItems();
@@ -315,18 +312,18 @@ void DlgPresentData::AddGroupRow(Int32 groupIndex, bool expandAll, Int32 reserve
     // A group without room for a row stays collapsed rather than open and empty.
     if (expandAll && !AddArticleSubItems(row, groupIndex, reserve))
         group.isExpanded = false;
-    const DG::Icon icon(ACAPI_GetOwnResModule(), group.isExpanded ? IconExpanded : IconCollapsed);
+    const DG::Icon icon(ACAPI_GetOwnResModule(), group.isExpanded ? kIconExpanded : kIconCollapsed);
     DGListSetTabItemIcon(shDialogId, ListArticles, row, COLUMN_ARTICLES_ICON, icon);
 }
 
 bool DlgPresentData::AddArticleSubItems(short row, Int32 groupIndex, Int32 reserve) {
-    const Int32 room = MaxRows - DGListGetItemCount(shDialogId, ListArticles) - reserve;
+    const Int32 room = kMaxRows - DGListGetItemCount(shDialogId, ListArticles) - reserve;
     return AddFilteredRows(ListArticles, row, groupIndex, room);
 }
 
 void DlgPresentData::AddReportSubItems() {
     const short rows = DGListGetItemCount(shDialogId, ListReport);
-    AddFilteredRows(ListReport, rows, 0, MaxRows - rows);
+    AddFilteredRows(ListReport, rows, QelmCode::kReportGroup, kMaxRows - rows);
 }
 
 bool DlgPresentData::AddFilteredRows(short list, short row, Int32 groupIndex, Int32 room) {
@@ -348,7 +345,7 @@ Int32 DlgPresentData::InsertArticleRows(short list, short row, Int32 groupIndex,
         if (!article.CompliesToFilter())
             continue;
         const short at = InsertRow(list, static_cast<short>(row + 1 + inserted), RowRecord{groupIndex, index},
-                                   StyleArticle);
+                                   kStyleArticle);
         if (at == 0)
             break;
         ++inserted;
@@ -400,7 +397,7 @@ void DlgPresentData::SetReportRowTexts(short row, const Article& article) {
 }
 
 void DlgPresentData::AddNotShownRow(short list, short pos, Int32 groupIndex, Int32 rows) {
-    const short row = InsertRow(list, pos, RowRecord{groupIndex, RowRecord::NotShownRow}, StyleNotShown);
+    const short row = InsertRow(list, pos, RowRecord{groupIndex, RowRecord::kNotShownRow}, kStyleNotShown);
     if (row == 0)
         return;
     if (list == ListArticles)
@@ -411,7 +408,7 @@ void DlgPresentData::AddNotShownRow(short list, short pos, Int32 groupIndex, Int
 
 GS::UniString DlgPresentData::NotShownText(Int32 rows) {
     GS::UniString text;
-    if (!ACAPI_Resource_GetLocStr(&text, StringsResId, NotShownIndex, ACAPI_GetOwnResModule()))
+    if (!ACAPI_Resource_GetLocStr(&text, kStringsResId, kNotShownIndex, ACAPI_GetOwnResModule()))
         text = "%d";
     text.ReplaceAll("%d", GS::UniString::Printf("%d", rows));
     return text;
@@ -424,7 +421,7 @@ void DlgPresentData::SetReportCaption() {
         caption += " (99+)";
     else if (rows >= 1)
         caption += GS::UniString::Printf(" (%d)", rows);
-    DGSetItemText(shDialogId, ReportTab, caption);
+    DGSetItemText(shDialogId, ItemReportTab, caption);
 }
 
 // ---- Expanding, selecting and hover texts ----
@@ -432,7 +429,7 @@ void DlgPresentData::SetReportCaption() {
 void DlgPresentData::HandleListClick(short list) {
     const short row = DGListGetSelected(shDialogId, list, 0);
     const RowRecord* record = row < 1 ? nullptr : RecordOf(list, row);
-    if (record == nullptr || record->articleIndex != RowRecord::GroupRow || !ValidGroup(record->groupIndex))
+    if (record == nullptr || record->articleIndex != RowRecord::kGroupRow || !ValidGroup(record->groupIndex))
         return;
     const Int32 groupIndex = record->groupIndex;
     ArticleGroup& group = Articles::allArticlesGroups[static_cast<GS::UIndex>(groupIndex)];
@@ -443,8 +440,9 @@ void DlgPresentData::HandleListClick(short list) {
     if (wasExpanded)
         DeleteListSubItems(list, row);
     group.isExpanded = !wasExpanded && AddArticleSubItems(row, groupIndex);
-    DGListSetTabItemIcon(shDialogId, list, row, COLUMN_ARTICLES_ICON,
-                         DG::Icon(ACAPI_GetOwnResModule(), group.isExpanded ? IconExpanded : IconCollapsed));
+    DGListSetTabItemIcon(
+        shDialogId, list, row, COLUMN_ARTICLES_ICON,
+        DG::Icon(ACAPI_GetOwnResModule(), group.isExpanded ? kIconExpanded : kIconCollapsed));
     SetListBackgroundColors(list);
     DGListEnableDraw(shDialogId, list);
     if (!wasExpanded && !group.isExpanded)
@@ -470,12 +468,12 @@ short DlgPresentData::GetClickedColumnNumber(short list, DGMessageData msgData) 
 void DlgPresentData::Select(short list) {
     const short row = DGListGetSelected(shDialogId, list, 0);
     const RowRecord* record = row < 1 ? nullptr : RecordOf(list, row);
-    if (record == nullptr || record->articleIndex == RowRecord::NotShownRow)
+    if (record == nullptr || record->articleIndex == RowRecord::kNotShownRow)
         return;
     GS::Array<API_Guid> guids;
     if (const Article* article = ArticleOf(*record)) {
         guids.Push(article->guid);
-    } else if (record->articleIndex == RowRecord::GroupRow && ValidGroup(record->groupIndex)) {
+    } else if (record->articleIndex == RowRecord::kGroupRow && ValidGroup(record->groupIndex)) {
         for (const Article& member :
              Articles::allArticlesGroups[static_cast<GS::UIndex>(record->groupIndex)].articleList)
             if (member.CompliesToFilter())
@@ -510,7 +508,8 @@ GS::UniString DlgPresentData::GetAllArticlesTooltip(short list, DGMessageData ms
             for (const Article& article : group.articleList) {
                 if (article.guid != hovered->guid)
                     continue;
-                text += "\n" + group.code + "  " + (i == 0 ? article.message : group.name) + " (" +
+                text += "\n" + group.code + "  " +
+                        (i == QelmCode::kReportGroup ? article.message : group.name) + " (" +
                         article.GetQELMtype() + " )";
             }
         }

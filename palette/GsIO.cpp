@@ -8,8 +8,8 @@ namespace VaZaz::GsIO {
 
 namespace {
 
-constexpr Int32 LogLevel = 1;
-constexpr GS::USize ReadBlock = 4096;
+constexpr Int32 kLogLevel = 1;
+constexpr GS::USize kReadBlock = 4096;
 
 // A line of the file's bytes, decoded in the host's default character code (the one Save writes).
 GS::UniString DecodeLine(std::string& bytes) {
@@ -23,7 +23,7 @@ GS::UniString DecodeLine(std::string& bytes) {
 } // namespace
 
 CFile::CFile() {
-    IO::Init(true, GS::UniString(), LogLevel);
+    IO::Init(true, GS::UniString(), kLogLevel);
 }
 
 CFile::~CFile() {
@@ -53,9 +53,9 @@ bool CFile::GetText(IO::Location location, GS::Array<GS::UniString>& lines) {
     if (file.Open(IO::File::ReadMode, IO::File::FailOnAccessDenied) != NoError)
         return false;
     std::string current;
-    char block[ReadBlock];
+    char block[kReadBlock];
     GS::USize read = 0;
-    while (file.ReadBin(block, ReadBlock, &read) == NoError && read > 0) {
+    while (file.ReadBin(block, kReadBlock, &read) == NoError && read > 0) {
         for (GS::USize i = 0; i < read; ++i) {
             if (block[i] == '\n')
                 lines.Push(DecodeLine(current));

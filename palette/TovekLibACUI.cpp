@@ -5,7 +5,7 @@
 namespace TovekLib::ACUI {
 
 namespace {
-constexpr short OpenAsPalette = 1;
+constexpr short kOpenAsPalette = 1;
 } // namespace
 
 bool Palette::Initialize(short resId, DGDialCallBack dialogCallback, Int64 callbackUserData) {
@@ -18,7 +18,7 @@ bool Palette::Initialize(short resId, DGDialCallBack dialogCallback, Int64 callb
 bool Palette::ShowModeless() {
     modeless = true;
     dialogId = DGModelessInit(ACAPI_GetOwnResModule(), resourceId, ACAPI_GetOwnResModule(), callback,
-                              userData, OpenAsPalette);
+                              userData, kOpenAsPalette);
     return true;
 }
 

@@ -20,9 +20,9 @@ constexpr UnitChoice kChoices[] = {
     {"m2 - onderkant", ChoiceField::Surface, "m2", QuantityValue<kBottom>},
     {"m2 - bovenkant", ChoiceField::Surface, "m2", QuantityValue<kTop>},
     {"m3 - volume", ChoiceField::Volume, "m3", QuantityValue<kVolume>},
-    PiecesChoice,
-    WeightChoiceWithSpecificWeight,
-    TonChoice,
+    kPiecesChoice,
+    kWeightChoiceWithSpecificWeight,
+    kTonChoice,
 };
 
 constexpr const char* kBottomSurfaceCodes[] = {"23.11.", "23.21."};

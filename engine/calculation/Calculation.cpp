@@ -14,7 +14,7 @@ API_Quantities Calculation::quantities{};
 
 namespace {
 
-constexpr double MinOpeningSize = 1e-7;
+constexpr double kMinOpeningSize = 1e-7;
 
 bool recordRead = false;
 UInt64 unreadUses = 0;
@@ -46,7 +46,7 @@ bool Calculation::GetElementParameters(API_Element element) {
         return recordRead;
     ClearBuffers();
     std::memset(&params, 0, sizeof params);
-    params.minOpeningSize = MinOpeningSize;
+    params.minOpeningSize = kMinOpeningSize;
 
     quantities.elements = &quantity;
     quantities.composites = &composites;

@@ -13,12 +13,12 @@ constexpr Int32 kVolume = 2;
 constexpr const char* kHeight = "Lengte balk of hoogte kolom";
 
 constexpr UnitChoice kChoices[] = {
-    PiecesChoice,
+    kPiecesChoice,
     {"m - hoogte", ChoiceField::Length, "m", UserProperty<"Lengte balk of hoogte kolom">},
     {"m2 - core surface zonder boven- en onderkant", ChoiceField::Surface, "m2", QuantityValue<kCoreSurface>},
     {"m3 - volume", ChoiceField::Volume, "m3", QuantityValue<kVolume>},
-    WeightChoiceWithSpecificWeight,
-    TonChoice,
+    kWeightChoiceWithSpecificWeight,
+    kTonChoice,
 };
 
 constexpr const char* kWeightPrefixes[] = {"27.3", "27.6", "27.7", "27.8"};

@@ -12,7 +12,7 @@ constexpr Int32 kReferenceLength = 16;
 constexpr UnitChoice kChoices[] = {
     {"m - referentielijn", ChoiceField::Length, "m", QuantityValue<kReferenceLength>},
     {"m2 - oppervlakte", ChoiceField::Surface, "m2", QuantityValue<kSurface>},
-    PiecesChoice,
+    kPiecesChoice,
 };
 
 } // namespace

@@ -45,7 +45,7 @@ constexpr UnitChoice kChoices[] = {
      RevealAreaBelowSillWidth},
     {"m2 - uitbekleding dagkant - buiten", ChoiceField::Surface, "m2", OuterRevealArea},
     {"m2 - uitbekleding dagkant - binnen", ChoiceField::Surface, "m2", InnerRevealArea},
-    PiecesChoice,
+    kPiecesChoice,
 };
 
 constexpr const char* kInnerLiningNames[] = {"QELM binnenschilderwerken",
@@ -107,12 +107,12 @@ double Door::GetLengthProperty(Article& article) {
 }
 
 double Door::GetSurfaceProperty(Article& article) {
-    if (article.qelmType == 5) {
+    if (article.qelmType == QelmType::kOwnClassification) {
         article.size2 = Calculation::Value(kOuterWidth);
         article.size3 = Calculation::Value(kOuterHeight);
         return Calculation::Value(kOuterArea);
     }
-    if (article.qelmType == 4) {
+    if (article.qelmType == QelmType::kProperty) {
         return SurfaceByProperty(article);
     }
     return -1.0;

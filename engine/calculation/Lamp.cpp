@@ -7,7 +7,7 @@ using namespace calc;
 namespace {
 
 constexpr UnitChoice kChoices[] = {
-    PiecesChoice,
+    kPiecesChoice,
 };
 
 } // namespace

@@ -14,9 +14,9 @@ constexpr UnitChoice kChoices[] = {
     {"m2 - bovenkant", ChoiceField::Surface, "m2", QuantityValue<kTop>},
     {"m2 - projectie oppervlakte", ChoiceField::Surface, "m2", QuantityValue<kProjectedArea>},
     {"m3 - volume", ChoiceField::Volume, "m3", QuantityValue<kVolume>},
-    WeightChoice,
-    TonChoice,
-    PiecesChoice,
+    kWeightChoice,
+    kTonChoice,
+    kPiecesChoice,
 };
 
 } // namespace

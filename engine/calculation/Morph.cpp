@@ -14,9 +14,9 @@ constexpr UnitChoice kChoices[] = {
     {"m - omtrek grondvlak", ChoiceField::Length, "m", QuantityValue<kBasePerimeter>},
     {"m2 - oppervlakte alle zijden", ChoiceField::Surface, "m2", QuantityValue<kSurface>},
     {"m3 - volume", ChoiceField::Volume, "m3", QuantityValue<kVolume>},
-    PiecesChoice,
-    WeightChoiceWithSpecificWeight,
-    TonChoice,
+    kPiecesChoice,
+    kWeightChoiceWithSpecificWeight,
+    kTonChoice,
 };
 
 } // namespace

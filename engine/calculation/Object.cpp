@@ -80,17 +80,17 @@ constexpr UnitChoice kChoices[] = {
     {"m3 - dakconstructie", ChoiceField::Volume, "m3", RoofConstructionVolume},
     {"m3 - object houten roostering", ChoiceField::Volume, "m3", TimberGridVolume},
     {"m3 - property volume object", ChoiceField::Volume, "m3", UserProperty<"Volume object">},
-    PiecesChoice,
+    kPiecesChoice,
     {"dm2 - oppervlakte", ChoiceField::Surface, "dm2", Parameter<"QELM_Oppervlakte">},
     {"dm3 - volume", ChoiceField::Volume, "dm3", Parameter<"QELM_Volume">},
-    WeightChoice,
+    kWeightChoice,
     {"kw - property vermogen verwarmingselement", ChoiceField::Kw, "kw",
      UserProperty<"Vermogen verwarmingselement">},
 };
 
 // Wall finishes: the whole (type 5), the skirting (53.4), the reveals, or else the wainscot.
 double WallFinishLength(const Article& article) {
-    if (article.qelmType == 5) {
+    if (article.qelmType == QelmType::kOwnClassification) {
         return Par(article, "A");
     }
     if (article.Starts("53.4")) {
@@ -103,7 +103,7 @@ double WallFinishLength(const Article& article) {
 }
 
 double WallFinishSurface(const Article& article) {
-    if (article.qelmType == 5) {
+    if (article.qelmType == QelmType::kOwnClassification) {
         return Par(article, "AlgemeenOppervlakte");
     }
     if (article.Starts("53.4")) {
@@ -116,7 +116,7 @@ double WallFinishSurface(const Article& article) {
 }
 
 double WallFinishVolume(const Article& article) {
-    if (article.qelmType == 5) {
+    if (article.qelmType == QelmType::kOwnClassification) {
         return Par(article, "AlgemeenVolume");
     }
     if (article.Starts("53.4")) {
@@ -169,7 +169,7 @@ double Object::GetSurfaceProperty(Article& article) {
         return WallFinishSurface(article);
     }
     if (IsCeilingOrFloorFinish(article)) {
-        if (article.qelmType == 5 || NameMatchesAny(article, kCeilingFloorNames)) {
+        if (article.qelmType == QelmType::kOwnClassification || NameMatchesAny(article, kCeilingFloorNames)) {
             return Par(article, "AlgemeenOppervlakte");
         }
         return -1.0;
@@ -185,7 +185,7 @@ double Object::GetVolumeProperty(Article& article) {
         return WallFinishVolume(article);
     }
     if (IsCeilingOrFloorFinish(article)) {
-        return article.qelmType == 5 ? Par(article, "VolumeSchil1") : -1.0;
+        return article.qelmType == QelmType::kOwnClassification ? Par(article, "VolumeSchil1") : -1.0;
     }
     if (EqualsAny(article, kProfileCodes) || StartsAny(article, kProfilePrefixes)) {
         const double volume = ProfileProduct(article);
@@ -206,10 +206,10 @@ double Object::GetWeightProperty(Article& article) {
     if (IsMeasurementPart(article)) {
         return Par(article, "QELM_GewichtKG");
     }
-    if (article.qelmType == 5) {
+    if (article.qelmType == QelmType::kOwnClassification) {
         return StartsAny(article, kTypeWeightPrefixes) ? WeightProperty(article) : -1.0;
     }
-    if (article.qelmType == 4) {
+    if (article.qelmType == QelmType::kProperty) {
         return StartsAny(article, kPropertyWeightPrefixes) ? WeightProperty(article) : -1.0;
     }
     return -1.0;

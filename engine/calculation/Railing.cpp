@@ -8,7 +8,7 @@ namespace {
 
 constexpr UnitChoice kChoices[] = {
     {"m - lengte volgens referentielijn", ChoiceField::Length, "m", UserProperty<"Lengte reling">},
-    PiecesChoice,
+    kPiecesChoice,
 };
 
 } // namespace

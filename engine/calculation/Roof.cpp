@@ -26,9 +26,9 @@ constexpr UnitChoice kChoices[] = {
      UserProperty<"Projectie oppervlakte dak of shell">},
     {"m2 - oppervlakte bovenkant dak of dakonderdeel", ChoiceField::Surface, "m2", SkinAreaOrTop},
     {"m3 - volume", ChoiceField::Volume, "m3", QuantityValue<kVolume>},
-    PiecesChoice,
-    WeightChoiceWithSpecificWeight,
-    TonChoice,
+    kPiecesChoice,
+    kWeightChoiceWithSpecificWeight,
+    kTonChoice,
 };
 
 // The roof coverings, in the order tested.
@@ -71,7 +71,7 @@ double Roof::GetSurfaceProperty(Article& article) {
     if (IsCovering(article)) {
         return CoveringSurface(article);
     }
-    if (article.qelmType == 5 && article.Starts("36.5")) {
+    if (article.qelmType == QelmType::kOwnClassification && article.Starts("36.5")) {
         return Calculation::Value(kTop);
     }
     return SkinAreaElse(article, kTop);

@@ -18,9 +18,9 @@ constexpr UnitChoice kChoices[] = {
     {"m2 - projectie oppervlakte", ChoiceField::Surface, "m2",
      UserProperty<"Projectie oppervlakte dak of shell">},
     {"m3 - volume", ChoiceField::Volume, "m3", QuantityValue<kVolume>},
-    PiecesChoice,
-    WeightChoiceWithSpecificWeight,
-    TonChoice,
+    kPiecesChoice,
+    kWeightChoiceWithSpecificWeight,
+    kTonChoice,
 };
 
 } // namespace

@@ -46,7 +46,7 @@ constexpr UnitChoice kChoices[] = {
     {"m - omtrek", ChoiceField::Length, "m", PerimeterChoice},
     {"m2 - dagmaat", ChoiceField::Surface, "m2", QuantityValue<kOpeningArea>},
     {"m2 - uitbekleding daglichtopeningen", ChoiceField::Surface, "m2", RevealLining},
-    PiecesChoice,
+    kPiecesChoice,
 };
 
 } // namespace
@@ -56,7 +56,7 @@ bool Skylight::EvaluateUserCalculation(Article& article, GS::UniString choice) {
 }
 
 double Skylight::GetLengthProperty(Article& article) {
-    if (article.qelmType == 4 && article.propertynameMatches(kRevealName)) {
+    if (article.qelmType == QelmType::kProperty && article.propertynameMatches(kRevealName)) {
         return Perimeter();
     }
     return -1.0;
@@ -69,7 +69,7 @@ double Skylight::GetSurfaceProperty(Article& article) {
             result = *thickness > 0.0 ? *thickness * Perimeter() : *thickness;
         }
     }
-    if (result == 0.0 && article.qelmType == 5) {
+    if (result == 0.0 && article.qelmType == QelmType::kOwnClassification) {
         return Calculation::Value(kOpeningArea);
     }
     return result;

@@ -18,15 +18,15 @@ std::optional<double> SkinAreaOrTop(Article& article) {
 }
 
 constexpr UnitChoice kChoices[] = {
-    WeightChoice,
+    kWeightChoice,
     {"m - omtrek zonder openingen", ChoiceField::Length, "m", UserProperty<"Omtrek vloer zonder openingen">},
     {"m - omtrek", ChoiceField::Length, "m", QuantityValue<kPerimeter>},
     {"m2 - oppervlakte onderkant", ChoiceField::Surface, "m2", QuantityValue<kBottom>},
     {"m2 - oppervlakte bovenkant", ChoiceField::Surface, "m2", QuantityValue<kTop>},
     {"m2 - projectie oppervlakte", ChoiceField::Surface, "m2", SkinAreaOrTop},
     {"m3 - volume", ChoiceField::Volume, "m3", QuantityValue<kVolume>},
-    PiecesChoice,
-    TonChoice,
+    kPiecesChoice,
+    kTonChoice,
 };
 
 constexpr const char* kPerimeterPrefixes[] = {"13.2"};

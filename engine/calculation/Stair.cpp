@@ -11,7 +11,7 @@ constexpr Int32 kVolume = 1;
 constexpr Int32 kPieces = 5;
 
 constexpr UnitChoice kChoices[] = {
-    PiecesChoice,
+    kPiecesChoice,
     {"st - aantal treden", ChoiceField::Pieces, "st", UserProperty<"Aantal treden per trap">},
     {"m2 - projectie oppervlakte", ChoiceField::Surface, "m2", QuantityValue<kProjectedArea>},
     {"m3 - volume", ChoiceField::Volume, "m3", QuantityValue<kVolume>},

@@ -60,15 +60,15 @@ inline void SpecificWeightText(Article& article) {
 }
 
 // The three choices that recur in most classes and always behave alike.
-inline constexpr UnitChoice PiecesChoice{"st - stuks", ChoiceField::Pieces, "st", Constant<1>};
-inline constexpr UnitChoice WeightChoice{"kg - property gewicht materiaal", ChoiceField::Weight, "kg",
-                                         UserProperty<"Gewicht materiaal">};
+inline constexpr UnitChoice kPiecesChoice{"st - stuks", ChoiceField::Pieces, "st", Constant<1>};
+inline constexpr UnitChoice kWeightChoice{"kg - property gewicht materiaal", ChoiceField::Weight, "kg",
+                                          UserProperty<"Gewicht materiaal">};
 // The weight choice of the classes that also show the specific weight.
-inline constexpr UnitChoice WeightChoiceWithSpecificWeight{
+inline constexpr UnitChoice kWeightChoiceWithSpecificWeight{
     "kg - property gewicht materiaal", ChoiceField::Weight, "kg", UserProperty<"Gewicht materiaal">,
     SpecificWeightText};
-inline constexpr UnitChoice TonChoice{"ton - property grondverzet", ChoiceField::Weight, "ton",
-                                      UserProperty<"Grondverzet">};
+inline constexpr UnitChoice kTonChoice{"ton - property grondverzet", ChoiceField::Weight, "ton",
+                                       UserProperty<"Grondverzet">};
 
 using Texts = std::span<const char* const>;
 

@@ -35,9 +35,9 @@ constexpr UnitChoice kChoices[] = {
     {"m2 - oppervlakte binnenkant wand", ChoiceField::Surface, "m2", QuantityValue<kInsideSurface>},
     {"m3 - volume element", ChoiceField::Volume, "m3", QuantityValue<kVolume>},
     {"m3 - volume skin", ChoiceField::Volume, "m3", SkinVolumeOrWhole},
-    PiecesChoice,
-    WeightChoiceWithSpecificWeight,
-    TonChoice,
+    kPiecesChoice,
+    kWeightChoiceWithSpecificWeight,
+    kTonChoice,
 };
 
 constexpr const char* kAxisCodes[] = {"11.13.20.", "20.13.", "28.34."};
@@ -64,10 +64,10 @@ double SkinAreaOrMiddleSurface(const Article& article) {
 
 double SurfaceByQelmType(const Article& article) {
     switch (article.qelmType) {
-    case 1: // skins resolved by their layer are measured like type 2, not left without a surface
-    case 2:
+    case QelmType::kWallLayer: // measured as a thickness-prefix code, not left without a surface
+    case QelmType::kThicknessPrefix:
         return SkinAreaOrMiddleSurface(article);
-    case 3:
+    case QelmType::kMaterialCode:
         if (EqualsAny(article, kMiddleSurfaceCodes) || article.Starts("11.")) {
             return Property(article, kMiddleSurface);
         }
@@ -75,10 +75,10 @@ double SurfaceByQelmType(const Article& article) {
             return Property(article, "Oppervlakte gevelmetselwerk");
         }
         return SkinAreaOrMiddleSurface(article);
-    case 4:
+    case QelmType::kProperty:
         return StartsAny(article, kInsideFinishPrefixes) ? Property(article, "Oppervlakte binnenafwerking")
                                                          : -1.0;
-    case 5:
+    case QelmType::kOwnClassification:
         return Property(article, kMiddleSurface);
     default:
         return -1.0;

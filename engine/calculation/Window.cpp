@@ -46,7 +46,7 @@ constexpr UnitChoice kChoices[] = {
     {"m2 - uitbekleding dagkant - buiten minus dorpelhoogte", ChoiceField::Surface, "m2",
      RevealAreaBelowSill},
     {"m2 - uitbekleding dagkant - binnen", ChoiceField::Surface, "m2", InnerRevealArea},
-    PiecesChoice,
+    kPiecesChoice,
 };
 
 constexpr const char* kInnerLiningNames[] = {
@@ -93,7 +93,7 @@ double Window::GetLengthProperty(Article& article) {
 }
 
 double Window::GetSurfaceProperty(Article& article) {
-    if (article.qelmType == 5 || article.propertynameMatches("QELM zonnewering")) {
+    if (article.qelmType == QelmType::kOwnClassification || article.propertynameMatches("QELM zonnewering")) {
         article.size2 = Calculation::Value(kOuterWidth);
         article.size3 = Calculation::Value(kOuterHeight);
         return Calculation::Value(kOuterArea);

@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr int ReportBufferSize = 512;
-constexpr std::size_t AutotextLogWidth = 32;
+constexpr int kReportBufferSize = 512;
+constexpr std::size_t kAutotextLogWidth = 32;
 
 // At most `bytes` bytes of the UTF-8 text, never ending inside a character.
 std::string CutUtf8(const GS::UniString& text, std::size_t bytes) {
@@ -24,7 +24,7 @@ std::string CutUtf8(const GS::UniString& text, std::size_t bytes) {
 } // namespace
 
 void WriteReport(const char* format, ...) {
-    char buffer[ReportBufferSize];
+    char buffer[kReportBufferSize];
     va_list args;
     va_start(args, format);
     const int written = std::vsnprintf(buffer, sizeof(buffer), format, args);
@@ -54,8 +54,9 @@ GS::UniString Get_Autotext_By_Key(GS::UniString key) {
         GS::Array<GS::UniString> texts = row;
         for (GS::UniString& text : texts)
             text.ReplaceAll("%", "");
-        WriteReport("+%32s+%32s+%32s+", CutUtf8(texts[0], AutotextLogWidth).c_str(),
-                    CutUtf8(texts[1], AutotextLogWidth).c_str(), CutUtf8(texts[2], AutotextLogWidth).c_str());
+        WriteReport("+%32s+%32s+%32s+", CutUtf8(texts[0], kAutotextLogWidth).c_str(),
+                    CutUtf8(texts[1], kAutotextLogWidth).c_str(),
+                    CutUtf8(texts[2], kAutotextLogWidth).c_str());
         return texts[2];
     }
     return GS::UniString();

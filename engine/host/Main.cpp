@@ -13,7 +13,7 @@ constinit bool Main::bOnlySelectedElements = false;
 namespace {
 
 // The host selection kind of element types 1 to 45, indexed by type number - 1.
-constexpr std::array<API_NeigID, 45> NeigOfElemType = {
+constexpr std::array<API_NeigID, 45> kNeigOfElemType = {
     APINeigOfElemType(API_WallID),
     APINeigOfElemType(API_ColumnID),
     APINeigOfElemType(API_BeamID),
@@ -60,7 +60,7 @@ constexpr std::array<API_NeigID, 45> NeigOfElemType = {
     APINeigOfElemType(API_SkylightID),
     APINeigOfElemType(API_MorphID),
 };
-static_assert(NeigOfElemType.back() == APINeigOfElemType(45));
+static_assert(kNeigOfElemType.back() == APINeigOfElemType(45));
 
 bool ReadStories(hostaccess::StoryTable& table) {
     API_StoryInfo info{};
@@ -198,7 +198,7 @@ GS::UniString Main::GetLibPartName(API_Guid guid) {
 }
 
 API_NeigID Main::Elem_To_NeigID(API_ElemTypeID type) {
-    if (type < 1 || type > static_cast<API_ElemTypeID>(NeigOfElemType.size()))
+    if (type < 1 || type > static_cast<API_ElemTypeID>(kNeigOfElemType.size()))
         return APINeig_None;
-    return NeigOfElemType[static_cast<std::size_t>(type - 1)];
+    return kNeigOfElemType[static_cast<std::size_t>(type - 1)];
 }

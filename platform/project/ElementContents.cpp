@@ -9,8 +9,8 @@ namespace hostplatform::projectfile {
 
 namespace {
 
-constexpr Int32 Int32Min = std::numeric_limits<Int32>::min();
-constexpr Int32 Int32Max = std::numeric_limits<Int32>::max();
+constexpr Int32 kInt32Min = std::numeric_limits<Int32>::min();
+constexpr Int32 kInt32Max = std::numeric_limits<Int32>::max();
 
 // A quantity value number written as an object key: decimal digits naming 0..63.
 Int32 QuantityNumber(const std::string& key, const Node& place) {
@@ -31,7 +31,7 @@ API_Variant ReadVariant(const Node& node, API_VariantType type) {
     variant.type = type;
     switch (type) {
     case API_PropertyIntegerValueType:
-        variant.intValue = static_cast<Int32>(node.Integer(Int32Min, Int32Max));
+        variant.intValue = static_cast<Int32>(node.Integer(kInt32Min, kInt32Max));
         break;
     case API_PropertyRealValueType:
         variant.doubleValue = node.Number();
@@ -75,12 +75,12 @@ API_PropertyValue ReadPropertyValue(const Node& node, const PropertyDefinition& 
 } // namespace
 
 void ReadParameters(const Node& list, Element& element) {
-    constexpr size_t NameCapacity = std::extent_v<decltype(API_AddParType::name)>;
-    constexpr size_t TextCapacity = sizeof(API_AddParType{}.value.uStr) / sizeof(GS::uchar_t);
+    constexpr size_t kNameCapacity = std::extent_v<decltype(API_AddParType::name)>;
+    constexpr size_t kTextCapacity = sizeof(API_AddParType{}.value.uStr) / sizeof(GS::uchar_t);
     for (const Node& entry : list.Elements()) {
         entry.Expect({"name", "value", "array"}, "a parameter");
         Parameter parameter;
-        parameter.name = entry.At("name").FixedBytes(NameCapacity);
+        parameter.name = entry.At("name").FixedBytes(kNameCapacity);
         if (entry.Has("array")) {
             if (entry.Has("value"))
                 entry.At("value").Fail("an array parameter has no simple value");
@@ -91,7 +91,7 @@ void ReadParameters(const Node& list, Element& element) {
             const Node value = entry.At("value");
             if (value.IsText()) {
                 parameter.isText = true;
-                parameter.text = Uni(value.FixedUnits(TextCapacity));
+                parameter.text = Uni(value.FixedUnits(kTextCapacity));
             } else if (value.Value().is_boolean()) {
                 parameter.real = value.Boolean() ? 1.0 : 0.0;
             } else {
@@ -118,7 +118,7 @@ void ReadQuantityIntegers(const Node& list, Element& element) {
         QuantityInteger integer;
         integer.number = static_cast<Int32>(entry.At("number").Integer(0, API_QuantityValueCount - 1));
         integer.half = static_cast<Int32>(entry.At("half").Integer(0, 1));
-        integer.value = static_cast<Int32>(entry.At("value").Integer(Int32Min, Int32Max));
+        integer.value = static_cast<Int32>(entry.At("value").Integer(kInt32Min, kInt32Max));
         for (const QuantityValue& value : element.quantities)
             if (value.number == integer.number)
                 entry.At("number").Fail("quantity value " + std::to_string(integer.number) +
@@ -164,11 +164,11 @@ void ReadProperties(const Node& values, Element& element, const LoadContext& con
 }
 
 GS::UniString ReadIfcGlobalId(const Node& node) {
-    static constexpr std::string_view Alphabet =
+    static constexpr std::string_view kAlphabet =
         "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz_$";
     const std::string text = node.Text();
     const bool wellFormed = text.size() == 22 && text[0] >= '0' && text[0] <= '3' &&
-                            text.find_first_not_of(Alphabet) == std::string::npos;
+                            text.find_first_not_of(kAlphabet) == std::string::npos;
     if (!wellFormed)
         node.Fail(Quote(text) +
                   " is no IFC GlobalId (22 characters of 0-9, A-Z, a-z, _ and $, the first 0-3)");

@@ -18,32 +18,32 @@ struct ElementKind {
     RecordReader read;
 };
 
-const std::vector<std::string_view> CommonKeys = {"type",
-                                                  "key",
-                                                  "guid",
-                                                  "id",
-                                                  "noMemo",
-                                                  "layer",
-                                                  "story",
-                                                  "parameters",
-                                                  "quantities",
-                                                  "quantityIntegers",
-                                                  "compositeRows",
-                                                  "properties",
-                                                  "classifications",
-                                                  "collisions",
-                                                  "ifcGlobalId"};
+const std::vector<std::string_view> kCommonKeys = {"type",
+                                                   "key",
+                                                   "guid",
+                                                   "id",
+                                                   "noMemo",
+                                                   "layer",
+                                                   "story",
+                                                   "parameters",
+                                                   "quantities",
+                                                   "quantityIntegers",
+                                                   "compositeRows",
+                                                   "properties",
+                                                   "classifications",
+                                                   "collisions",
+                                                   "ifcGlobalId"};
 
-constexpr Word<API_ModelElemStructureType> Structures[] = {
+constexpr Word<API_ModelElemStructureType> kStructures[] = {
     {"basic", API_BasicStructure}, {"composite", API_CompositeStructure}, {"profile", API_ProfileStructure}};
-constexpr Word<API_OpeningLimitType> Limits[] = {{"infinite", APIOpeningLimit_Infinite},
-                                                 {"finite", APIOpeningLimit_Finite},
-                                                 {"halfInfinite", APIOpeningLimit_HalfInfinite}};
-constexpr Word<API_OpeningDirection> Directions[] = {{"vertical", APIOpeningDirection_Vertical},
-                                                     {"horizontal", APIOpeningDirection_Horizontal}};
-constexpr Word<API_OpeningBasePolygonType> Polygons[] = {{"rectangular", APIOpeningBasePolygon_Rectangular},
-                                                         {"circular", APIOpeningBasePolygon_Circular},
-                                                         {"custom", APIOpeningBasePolygon_Custom}};
+constexpr Word<API_OpeningLimitType> kLimits[] = {{"infinite", APIOpeningLimit_Infinite},
+                                                  {"finite", APIOpeningLimit_Finite},
+                                                  {"halfInfinite", APIOpeningLimit_HalfInfinite}};
+constexpr Word<API_OpeningDirection> kDirections[] = {{"vertical", APIOpeningDirection_Vertical},
+                                                      {"horizontal", APIOpeningDirection_Horizontal}};
+constexpr Word<API_OpeningBasePolygonType> kPolygons[] = {{"rectangular", APIOpeningBasePolygon_Rectangular},
+                                                          {"circular", APIOpeningBasePolygon_Circular},
+                                                          {"custom", APIOpeningBasePolygon_Custom}};
 
 // ---- Shared parts of the records ----
 
@@ -77,7 +77,7 @@ Int32 ReadLibPart(const Node& element, const LoadContext& c, API_LibTypeID neede
 // Structure, material and composite of walls, slabs, roofs and shells: a basic structure needs its
 // material, a composite one its composite.
 template <typename Part> void ReadBuildUp(const Node& element, const LoadContext& c, Part& part) {
-    part.modelElemStructureType = ReadWord(element.At("structure"), Structures);
+    part.modelElemStructureType = ReadWord(element.At("structure"), kStructures);
     const bool basic = part.modelElemStructureType == API_BasicStructure;
     const bool composite = part.modelElemStructureType == API_CompositeStructure;
     if (basic || element.Has("material"))
@@ -114,7 +114,7 @@ void ReadSegments(const Node& n, Element& e, const LoadContext& c) {
     for (const Node& entry : list) {
         entry.Expect({"structure", "material", "round", "width", "height"}, "a segment");
         API_AssemblySegmentData segment{};
-        segment.modelElemStructureType = ReadWord(entry.At("structure"), Structures);
+        segment.modelElemStructureType = ReadWord(entry.At("structure"), kStructures);
         if (segment.modelElemStructureType != API_CompositeStructure || entry.Has("material"))
             segment.buildingMaterial = c.materials.Resolve(entry.At("material"));
         segment.circleBased = entry.BooleanOr("round", false);
@@ -128,7 +128,7 @@ void ReadBeam(const Node& n, Element& e, const LoadContext& c) {
     ReadSegments(n, e, c);
     e.record.beam.nSegments = static_cast<UInt32>(e.segments.size());
     e.record.beam.modelElemStructureType =
-        n.Has("structure") ? ReadWord(n.At("structure"), Structures) : API_BasicStructure;
+        n.Has("structure") ? ReadWord(n.At("structure"), kStructures) : API_BasicStructure;
 }
 
 void ReadColumn(const Node& n, Element& e, const LoadContext& c) {
@@ -161,10 +161,10 @@ void ReadOpening(const Node& n, Element& e, const LoadContext& c) {
     opening.owner = ReadOwner(n, c, {});
     if (opening.owner == e.record.header.guid)
         n.At("owner").Fail("an opening cannot be its own owner");
-    opening.limitType = n.Has("limit") ? ReadWord(n.At("limit"), Limits) : APIOpeningLimit_Infinite;
-    opening.direction = ReadWord(n.At("direction"), Directions);
+    opening.limitType = n.Has("limit") ? ReadWord(n.At("limit"), kLimits) : APIOpeningLimit_Infinite;
+    opening.direction = ReadWord(n.At("direction"), kDirections);
     opening.basePolygonType =
-        n.Has("polygon") ? ReadWord(n.At("polygon"), Polygons) : APIOpeningBasePolygon_Rectangular;
+        n.Has("polygon") ? ReadWord(n.At("polygon"), kPolygons) : APIOpeningBasePolygon_Rectangular;
     opening.width = n.NonNegativeOr("width", 0.0);
     opening.height = n.NonNegativeOr("height", 0.0);
 }
@@ -183,16 +183,16 @@ template <size_t N> void CopyUnits(const std::string& utf8, GS::uchar_t (&field)
 }
 
 void ReadZone(const Node& n, Element& e, const LoadContext&) {
-    constexpr size_t Capacity = std::extent_v<decltype(API_ZoneType::roomName)>;
+    constexpr size_t kCapacity = std::extent_v<decltype(API_ZoneType::roomName)>;
     if (const auto name = n.Find("name"))
-        CopyUnits(name->FixedUnits(Capacity), e.record.zone.roomName);
+        CopyUnits(name->FixedUnits(kCapacity), e.record.zone.roomName);
     if (const auto number = n.Find("number"))
-        CopyUnits(number->FixedUnits(Capacity), e.record.zone.roomNoStr);
+        CopyUnits(number->FixedUnits(kCapacity), e.record.zone.roomNoStr);
 }
 
 void ReadNothing(const Node&, Element&, const LoadContext&) {}
 
-const ElementKind Kinds[] = {
+const ElementKind kKinds[] = {
     {"wall",
      API_WallID,
      {"structure", "material", "composite", "thickness", "thicknessEnd", "height"},
@@ -217,7 +217,7 @@ const ElementKind Kinds[] = {
 };
 
 const char* TypeName(API_ElemTypeID type) {
-    for (const ElementKind& kind : Kinds)
+    for (const ElementKind& kind : kKinds)
         if (kind.type == type)
             return kind.name.data();
     return "element";
@@ -228,7 +228,7 @@ const ElementKind& FindKind(const Node& element) {
         element.Fail(std::string("expected an object, found ") + TypeInWords(element.Value()));
     const Node type = element.At("type");
     const std::string name = type.Text();
-    for (const ElementKind& kind : Kinds)
+    for (const ElementKind& kind : kKinds)
         if (kind.name == name)
             return kind;
     type.Fail("unknown element type " + Quote(name));
@@ -238,7 +238,7 @@ const ElementKind& FindKind(const Node& element) {
 
 // First pass: type, guid and key of every element, so that references may point forward.
 API_Guid RegisterElement(const Node& n, const ElementKind& kind, LoadContext& c) {
-    std::vector<std::string_view> keys = CommonKeys;
+    std::vector<std::string_view> keys = kCommonKeys;
     keys.insert(keys.end(), kind.keys.begin(), kind.keys.end());
     n.Expect(keys, std::string("a ") + std::string(kind.name));
     const API_Guid guid = c.guids.Register(n);
@@ -329,7 +329,7 @@ void ReadElements(const Node& list, LoadContext& context) {
 std::span<const hostplatform::ElementTypeName> hostplatform::ElementTypeNames() {
     static const std::vector<ElementTypeName> names = [] {
         std::vector<ElementTypeName> list;
-        for (const projectfile::ElementKind& kind : projectfile::Kinds)
+        for (const projectfile::ElementKind& kind : projectfile::kKinds)
             list.push_back({kind.type, kind.name});
         return list;
     }();

@@ -9,9 +9,9 @@ namespace hostplatform::projectfile {
 
 namespace {
 
-constexpr Int32 MaxInt32 = std::numeric_limits<Int32>::max();
+constexpr Int32 kMaxInt32 = std::numeric_limits<Int32>::max();
 
-constexpr Word<GSErrCode> ErrorNames[] = {
+constexpr Word<GSErrCode> kErrorNames[] = {
     {"APIERR_GENERAL", APIERR_GENERAL},         {"APIERR_MEMFULL", APIERR_MEMFULL},
     {"APIERR_BADPARS", APIERR_BADPARS},         {"APIERR_BADID", APIERR_BADID},
     {"APIERR_BADINDEX", APIERR_BADINDEX},       {"APIERR_BADNAME", APIERR_BADNAME},
@@ -35,8 +35,8 @@ const FaultableCall& FindCall(const Node& name) {
 // An error code, or the name of one; 0 is success and no fault.
 GSErrCode ReadError(const Node& node) {
     if (node.IsText())
-        return ReadWord(node, ErrorNames);
-    const Int64 code = node.Integer(std::numeric_limits<Int32>::min(), MaxInt32);
+        return ReadWord(node, kErrorNames);
+    const Int64 code = node.Integer(std::numeric_limits<Int32>::min(), kMaxInt32);
     if (code == NoError)
         node.Fail("0 means success, not a fault");
     return static_cast<GSErrCode>(code);
@@ -60,7 +60,7 @@ InjectedFault ReadFault(const Node& entry, const LoadContext& c) {
     if (index) {
         if (call.key != FaultKey::Index)
             index->Fail(fault.call + " takes no attribute or library-part index");
-        fault.index = static_cast<Int32>(index->Integer(1, MaxInt32));
+        fault.index = static_cast<Int32>(index->Integer(1, kMaxInt32));
     }
     if (const auto error = entry.Find("error"))
         fault.error = ReadError(*error);
@@ -91,7 +91,7 @@ void ReadFaults(const Node& section, LoadContext& c) {
         }
     }
     if (const auto cancelAfter = section.Find("cancelAfter")) {
-        const Int64 checks = cancelAfter->Integer(std::numeric_limits<Int64>::min(), MaxInt32);
+        const Int64 checks = cancelAfter->Integer(std::numeric_limits<Int64>::min(), kMaxInt32);
         if (checks < 1)
             cancelAfter->Fail("must be at least 1 (the first cancel check is check 1)");
         c.project.cancelAfter = static_cast<Int32>(checks);

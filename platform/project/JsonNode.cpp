@@ -15,7 +15,7 @@ namespace hostplatform::projectfile {
 namespace {
 
 // Deeper files are refused before the loader's recursion over item trees could exhaust the stack.
-constexpr size_t MaxNesting = 256;
+constexpr size_t kMaxNesting = 256;
 
 std::string EscapePointerToken(const std::string& token) {
     std::string escaped;
@@ -42,7 +42,7 @@ std::string ParserMessage(const std::exception& error) {
 }
 
 // Builds the document from the parser's events, refusing a key given twice and nesting deeper than
-// MaxNesting, and names the place of those refusals and of numbers out of range as a JSON pointer.
+// kMaxNesting, and names the place of those refusals and of numbers out of range as a JSON pointer.
 // Each check costs no more than the insertion itself, so loading stays linear in the file's size.
 class CheckedBuilder {
   public:
@@ -102,9 +102,9 @@ class CheckedBuilder {
     }
 
     bool Open(Json container) {
-        if (frames_.size() >= MaxNesting)
+        if (frames_.size() >= kMaxNesting)
             throw ProjectFileError(Place() + ": the file nests arrays and objects deeper than " +
-                                   std::to_string(MaxNesting) + " levels");
+                                   std::to_string(kMaxNesting) + " levels");
         frames_.push_back(Frame{Add(std::move(container)), {}});
         return true;
     }
@@ -158,8 +158,8 @@ std::string ReadFileText(const std::string& path) {
     if (!S_ISREG(status.st_mode))
         throw ProjectFileError("cannot read the file: it is not a regular file");
     const std::string tooLarge =
-        "cannot read the file: it is larger than " + std::to_string(MaxFileBytes >> 30) + " GiB";
-    if (static_cast<UInt64>(status.st_size) > MaxFileBytes)
+        "cannot read the file: it is larger than " + std::to_string(kMaxFileBytes >> 30) + " GiB";
+    if (static_cast<UInt64>(status.st_size) > kMaxFileBytes)
         throw ProjectFileError(tooLarge);
     std::ifstream file(path, std::ios::binary);
     if (!file)
@@ -170,7 +170,7 @@ std::string ReadFileText(const std::string& path) {
     char block[1 << 16];
     while (file.read(block, sizeof block) || file.gcount() > 0) {
         text.append(block, static_cast<size_t>(file.gcount()));
-        if (text.size() > MaxFileBytes)
+        if (text.size() > kMaxFileBytes)
             throw ProjectFileError(tooLarge);
     }
     if (file.bad())

@@ -22,7 +22,7 @@ using Json = nlohmann::ordered_json;
 Json ParseProjectJson(const std::string& text);
 
 // The largest project or resource file the host reads: 1 GiB, well over a million elements.
-constexpr UInt64 MaxFileBytes = UInt64{1} << 30;
+constexpr UInt64 kMaxFileBytes = UInt64{1} << 30;
 
 // The whole file's bytes; what is not a regular file, a larger file, or a file that cannot be opened or
 // read fails with a ProjectFileError saying why.

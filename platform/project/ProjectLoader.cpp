@@ -22,7 +22,7 @@ struct NoteField {
     size_t offset;
     size_t capacity;
 };
-constexpr NoteField NoteFields[] = {
+constexpr NoteField kNoteFields[] = {
     {"client", offsetof(API_ProjectNoteInfo, client), sizeof(API_ProjectNoteInfo::client)},
     {"projectName", offsetof(API_ProjectNoteInfo, projectName), sizeof(API_ProjectNoteInfo::projectName)},
     {"company", offsetof(API_ProjectNoteInfo, company), sizeof(API_ProjectNoteInfo::company)},
@@ -39,21 +39,21 @@ constexpr NoteField NoteFields[] = {
     {"notes", offsetof(API_ProjectNoteInfo, notes), sizeof(API_ProjectNoteInfo::notes)},
 };
 
-constexpr Word<API_LibTypeID> LibTypes[] = {
+constexpr Word<API_LibTypeID> kLibTypes[] = {
     {"window", APILib_WindowID}, {"door", APILib_DoorID},    {"object", APILib_ObjectID},
     {"lamp", APILib_LampID},     {"special", APILib_SpecID},
 };
-constexpr Word<API_PropertyDefinitionType> DefinitionKinds[] = {
+constexpr Word<API_PropertyDefinitionType> kDefinitionKinds[] = {
     {"userDefined", API_PropertyCustomDefinitionType},
     {"builtIn", API_PropertyStaticBuiltInDefinitionType},
 };
-constexpr Word<API_PropertyCollectionType> Collections[] = {
+constexpr Word<API_PropertyCollectionType> kCollections[] = {
     {"single", API_PropertySingleCollectionType},
     {"list", API_PropertyListCollectionType},
     {"singleChoice", API_PropertySingleChoiceEnumerationCollectionType},
     {"multipleChoice", API_PropertyMultipleChoiceEnumerationCollectionType},
 };
-constexpr Word<API_VariantType> ValueTypes[] = {
+constexpr Word<API_VariantType> kValueTypes[] = {
     {"real", API_PropertyRealValueType},     {"integer", API_PropertyIntegerValueType},
     {"string", API_PropertyStringValueType}, {"boolean", API_PropertyBooleanValueType},
     {"guid", API_PropertyGuidValueType},
@@ -92,10 +92,10 @@ class ProjectReader {
 
     void ReadNotes(const Node& notes) {
         std::vector<std::string_view> names;
-        for (const NoteField& field : NoteFields)
+        for (const NoteField& field : kNoteFields)
             names.push_back(field.name);
         notes.Expect(names, "the project notes");
-        for (const NoteField& field : NoteFields) {
+        for (const NoteField& field : kNoteFields) {
             if (const auto text = notes.Find(field.name)) {
                 const std::string value = text->FixedBytes(field.capacity);
                 char* target = reinterpret_cast<char*>(&c_.project.notes) + field.offset;
@@ -200,7 +200,7 @@ class ProjectReader {
         for (const Node& entry : list.Elements()) {
             entry.Expect({"type", "name"}, "a library part");
             LibPart& part = c_.project.libParts[c_.libParts.Add(entry.At("name"))];
-            part.typeID = ReadWord(entry.At("type"), LibTypes);
+            part.typeID = ReadWord(entry.At("type"), kLibTypes);
             part.name = Uni(entry.At("name").FixedUnits(std::extent_v<decltype(API_LibPart::docu_UName)>));
         }
     }
@@ -234,10 +234,10 @@ class ProjectReader {
             definition.name = Uni(name);
             definition.groupName = Uni(entry.TextOr("group", ""));
             if (const auto kind = entry.Find("kind"))
-                definition.definitionType = ReadWord(*kind, DefinitionKinds);
+                definition.definitionType = ReadWord(*kind, kDefinitionKinds);
             if (const auto collection = entry.Find("collection"))
-                definition.collectionType = ReadWord(*collection, Collections);
-            definition.valueType = ReadWord(entry.At("valueType"), ValueTypes);
+                definition.collectionType = ReadWord(*collection, kCollections);
+            definition.valueType = ReadWord(entry.At("valueType"), kValueTypes);
             c_.propertyDefinitions.Add(name, definition.guid);
             c_.project.propertyDefinitions.push_back(std::move(definition));
         }

@@ -13,14 +13,14 @@ namespace {
 
 using projectfile::Node;
 
-constexpr Int64 MaxShort = 32767;
-constexpr Int64 MinShort = -32768;
+constexpr Int64 kMaxShort = 32767;
+constexpr Int64 kMinShort = -32768;
 
 // A resource or item id written as an object key: decimal digits, 1 to 32767.
 short IdFromKey(const std::string& key, const Node& value) {
     const bool digits = !key.empty() && key.size() <= 5 &&
                         key.find_first_not_of("0123456789") == std::string::npos && key[0] != '0';
-    if (!digits || std::stol(key) > MaxShort)
+    if (!digits || std::stol(key) > kMaxShort)
         value.Fail("the key " + projectfile::Quote(key) + " is no resource id (1 to 32767)");
     return static_cast<short>(std::stol(key));
 }
@@ -34,9 +34,9 @@ std::vector<std::pair<short, Node>> IdMembers(const Node& map) {
     return members;
 }
 
-short ShortOr(const Node& item, std::string_view key, short absent, Int64 min = MinShort) {
+short ShortOr(const Node& item, std::string_view key, short absent, Int64 min = kMinShort) {
     const auto value = item.Find(key);
-    return value ? static_cast<short>(value->Integer(min, MaxShort)) : absent;
+    return value ? static_cast<short>(value->Integer(min, kMaxShort)) : absent;
 }
 
 DialogItemLayout ReadItem(const Node& node) {
@@ -44,7 +44,7 @@ DialogItemLayout ReadItem(const Node& node) {
                  "multiSelect"},
                 "a dialog item");
     DialogItemLayout item;
-    item.id = static_cast<short>(node.At("id").Integer(1, MaxShort));
+    item.id = static_cast<short>(node.At("id").Integer(1, kMaxShort));
     const Node type = node.At("type");
     const auto kind = DialogItemTypeFromName(type.Text());
     if (!kind)
@@ -90,7 +90,7 @@ void ReadStrings(const Node& map, AddOnResources& resources) {
         std::vector<std::string>& items = resources.strings[id];
         for (const Node& text : value.Elements())
             items.push_back(text.Text());
-        if (items.size() > static_cast<size_t>(MaxShort))
+        if (items.size() > static_cast<size_t>(kMaxShort))
             value.Fail("a string list holds at most 32767 items");
     }
 }

@@ -17,7 +17,7 @@ struct FaultTable {
 
 using enum FaultKey;
 
-constexpr FaultableCall CallTable[] = {
+constexpr FaultableCall kCallTable[] = {
     // The add-on's registrations and resources
     {"ACAPI_Resource_GetLocStr", None},
     {"ACAPI_MenuItem_RegisterMenu", None},
@@ -134,7 +134,7 @@ void Faults::Clear() {
 }
 
 std::span<const FaultableCall> Faults::Calls() {
-    return CallTable;
+    return kCallTable;
 }
 
 std::optional<GSErrCode> Faults::Check(const char* call) {

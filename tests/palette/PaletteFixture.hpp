@@ -24,7 +24,7 @@
 
 class PaletteTest : public ::testing::Test {
   protected:
-    static constexpr short Id = DlgPresentData::ResourceId;
+    static constexpr short Id = DlgPresentData::kResourceId;
     static constexpr short Articles7 = 7;
     static constexpr short Report8 = 8;
 

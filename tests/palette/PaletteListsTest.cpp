@@ -420,7 +420,7 @@ TEST_F(ListsTest, AFullListSaysHowManyRowsAreNotShown) {
     EXPECT_EQ(Cell(7, 32765, COLUMN_ARTICLES_DESCRIPTION), "L");
     EXPECT_EQ(Cell(7, 32766, COLUMN_ARTICLES_DESCRIPTION), notShown(32800 - 32761));
     EXPECT_EQ(Record(7, 32766).groupIndex, big);
-    EXPECT_EQ(Record(7, 32766).articleIndex, RowRecord::NotShownRow);
+    EXPECT_EQ(Record(7, 32766).articleIndex, RowRecord::kNotShownRow);
     EXPECT_EQ(Cell(7, 32767, COLUMN_ARTICLES_DESCRIPTION), "Na");
     EXPECT_EQ(List(7).rows[32766].Icon(1), 32300);
     EXPECT_FALSE(Articles::allArticlesGroups[after].isExpanded);

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr size_t MaxEntries = 10000;
+constexpr size_t kMaxEntries = 10000;
 
 struct DebugLogState {
     std::mutex mutex;
@@ -42,7 +42,7 @@ void DBPrintf(const char* format, ...) {
         std::fputs(text.c_str(), stderr);
     DebugLogState& state = State();
     const std::lock_guard lock(state.mutex);
-    if (state.entries.size() == MaxEntries)
+    if (state.entries.size() == kMaxEntries)
         state.entries.pop_front();
     state.entries.push_back(std::move(text));
 }

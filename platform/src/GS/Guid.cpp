@@ -9,7 +9,7 @@ namespace GS {
 
 namespace {
 
-constexpr size_t TextLength = 36;
+constexpr size_t kTextLength = 36;
 
 bool IsDashPosition(size_t i) {
     return i == 8 || i == 13 || i == 18 || i == 23;
@@ -27,14 +27,14 @@ int HexValue(char c) {
 
 // Writes `out` only when the whole text is a well-formed guid.
 bool Parse(std::string_view text, std::array<UInt8, 16>& out) {
-    if (text.size() == TextLength + 2 && text.front() == '{' && text.back() == '}')
-        text = text.substr(1, TextLength);
-    if (text.size() != TextLength)
+    if (text.size() == kTextLength + 2 && text.front() == '{' && text.back() == '}')
+        text = text.substr(1, kTextLength);
+    if (text.size() != kTextLength)
         return false;
 
     std::array<UInt8, 16> parsed{};
     size_t byte = 0;
-    for (size_t i = 0; i < TextLength; i += 2) {
+    for (size_t i = 0; i < kTextLength; i += 2) {
         if (IsDashPosition(i)) {
             if (text[i] != '-')
                 return false;
@@ -76,14 +76,14 @@ bool Guid::IsNull() const {
 }
 
 UniString Guid::ToUniString() const {
-    static constexpr char Digits[] = "0123456789ABCDEF";
+    static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string text;
-    text.reserve(TextLength);
+    text.reserve(kTextLength);
     for (size_t i = 0; i < bytes_.size(); ++i) {
         if (i == 4 || i == 6 || i == 8 || i == 10)
             text += '-';
-        text += Digits[bytes_[i] >> 4];
-        text += Digits[bytes_[i] & 0x0F];
+        text += kDigits[bytes_[i] >> 4];
+        text += kDigits[bytes_[i] & 0x0F];
     }
     return UniString::FromUtf8(text);
 }

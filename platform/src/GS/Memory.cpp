@@ -15,11 +15,11 @@ struct alignas(std::max_align_t) BlockHeader {
 };
 
 // Tags in the headers: a handle's master pointer and its data are blocks of their own.
-constexpr UInt32 MasterPointer = 0x4D415354; // "MAST"
-constexpr UInt32 HandleBlock = 0x48414E44;   // "HAND"
-constexpr UInt32 PtrBlock = 0x50545220;      // "PTR "
+constexpr UInt32 kMasterPointer = 0x4D415354; // "MAST"
+constexpr UInt32 kHandleBlock = 0x48414E44;   // "HAND"
+constexpr UInt32 kPtrBlock = 0x50545220;      // "PTR "
 // A block of the other kind (a pointer killed as a handle, say) is refused, not freed wrongly.
-constexpr GSErrCode ErrWrongBlock = -1;
+constexpr GSErrCode kErrWrongBlock = -1;
 
 std::atomic<Int64> liveBlocks{0};
 
@@ -47,10 +47,10 @@ bool IsBlockOf(void* data, UInt32 kind) {
 } // namespace
 
 GSHandle BMAllocateHandle(GSSize size, GSFlags flags, GSFlags) {
-    GSPtr data = AllocateBlock(size, flags, HandleBlock);
+    GSPtr data = AllocateBlock(size, flags, kHandleBlock);
     if (data == nullptr)
         return nullptr;
-    auto handle = reinterpret_cast<GSHandle>(AllocateBlock(sizeof(GSPtr), 0, MasterPointer));
+    auto handle = reinterpret_cast<GSHandle>(AllocateBlock(sizeof(GSPtr), 0, kMasterPointer));
     if (handle == nullptr) {
         std::free(HeaderOf(data));
         return nullptr;
@@ -63,8 +63,8 @@ GSHandle BMAllocateHandle(GSSize size, GSFlags flags, GSFlags) {
 GSErrCode BMKillHandle(GSHandle* handle) {
     if (handle == nullptr || *handle == nullptr)
         return NoError;
-    if (!IsBlockOf(*handle, MasterPointer) || !IsBlockOf(**handle, HandleBlock))
-        return ErrWrongBlock;
+    if (!IsBlockOf(*handle, kMasterPointer) || !IsBlockOf(**handle, kHandleBlock))
+        return kErrWrongBlock;
     std::free(HeaderOf(**handle));
     std::free(HeaderOf(*handle));
     *handle = nullptr;
@@ -92,7 +92,7 @@ GSHandle BMReallocHandle(GSHandle handle, GSSize newSize, GSFlags flags, GSFlags
 }
 
 GSPtr BMAllocatePtr(GSSize size, GSFlags flags, GSFlags) {
-    GSPtr ptr = AllocateBlock(size, flags, PtrBlock);
+    GSPtr ptr = AllocateBlock(size, flags, kPtrBlock);
     if (ptr != nullptr)
         ++liveBlocks;
     return ptr;
@@ -101,8 +101,8 @@ GSPtr BMAllocatePtr(GSSize size, GSFlags flags, GSFlags) {
 GSErrCode BMKillPtr(GSPtr* ptr) {
     if (ptr == nullptr || *ptr == nullptr)
         return NoError;
-    if (!IsBlockOf(*ptr, PtrBlock))
-        return ErrWrongBlock;
+    if (!IsBlockOf(*ptr, kPtrBlock))
+        return kErrWrongBlock;
     std::free(HeaderOf(*ptr));
     *ptr = nullptr;
     --liveBlocks;

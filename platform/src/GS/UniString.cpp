@@ -15,7 +15,7 @@ namespace GS {
 
 namespace {
 
-constexpr char32_t ReplacementChar = 0xFFFD;
+constexpr char32_t kReplacementChar = 0xFFFD;
 
 std::u16string DecodeUtf8(std::string_view utf8) {
     if (utf8.empty())
@@ -25,7 +25,7 @@ std::u16string DecodeUtf8(std::string_view utf8) {
     int32_t length = 0;
     UErrorCode status = U_ZERO_ERROR;
     u_strFromUTF8WithSub(out.data(), static_cast<int32_t>(out.size()), &length, utf8.data(),
-                         static_cast<int32_t>(utf8.size()), ReplacementChar, nullptr, &status);
+                         static_cast<int32_t>(utf8.size()), kReplacementChar, nullptr, &status);
     if (U_FAILURE(status))
         return {};
     out.resize(static_cast<size_t>(length));
@@ -65,7 +65,7 @@ char32_t NextCodePoint(const std::u16string& text, size_t& i) {
         return 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (low - 0xDC00);
     }
     if (IsHighSurrogate(unit) || IsLowSurrogate(unit) || unit == 0xFFFE || unit == 0xFFFF)
-        return ReplacementChar;
+        return kReplacementChar;
     return unit;
 }
 

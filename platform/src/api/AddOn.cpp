@@ -9,13 +9,13 @@ using hostplatform::HostCalls;
 using hostplatform::detail::State;
 
 namespace {
-constexpr GSResModule OwnResModule = 1;
-constexpr API_Token HostToken = 0x51454C4D;
+constexpr GSResModule kOwnResModule = 1;
+constexpr API_Token kHostToken = 0x51454C4D;
 } // namespace
 
 GSResModule ACAPI_GetOwnResModule() {
     const HostCalls::Call counted(__func__);
-    return OwnResModule;
+    return kOwnResModule;
 }
 
 bool ACAPI_Resource_GetLocStr(GS::UniString* str, short resID, short index, GSResModule) {
@@ -87,5 +87,5 @@ GSErrCode ACAPI_UnregisterModelessWindow(Int32 referenceID) {
 
 API_Token ACAPI_GetToken() {
     const HostCalls::Call counted(__func__);
-    return HostToken;
+    return kHostToken;
 }

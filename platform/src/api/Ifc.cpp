@@ -11,12 +11,12 @@ namespace IFCAPI {
 
 namespace {
 
-constexpr char Alphabet[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz_$";
+constexpr char kAlphabet[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz_$";
 
 // Appends `digits` base-64 digits of value, most significant first.
 void AppendDigits(UInt32 value, int digits, std::string& out) {
     for (int i = digits - 1; i >= 0; --i)
-        out += Alphabet[(value >> (6 * i)) & 63];
+        out += kAlphabet[(value >> (6 * i)) & 63];
 }
 
 // The standard 22-character IFC compression: the guid as a 128-bit number in base 64, that is the

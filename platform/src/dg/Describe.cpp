@@ -12,7 +12,7 @@ struct TypeName {
     DialogItemType type;
     const char* name;
 };
-constexpr TypeName TypeNames[] = {
+constexpr TypeName kTypeNames[] = {
     {DialogItemType::Button, "button"},     {DialogItemType::Text, "text"},
     {DialogItemType::EditText, "editText"}, {DialogItemType::ListBox, "listBox"},
     {DialogItemType::Icon, "icon"},         {DialogItemType::TabControl, "tabControl"},
@@ -68,14 +68,14 @@ std::string Cell(const ListRow& row, short tab) {
 } // namespace
 
 std::optional<DialogItemType> DialogItemTypeFromName(std::string_view name) {
-    for (const TypeName& entry : TypeNames)
+    for (const TypeName& entry : kTypeNames)
         if (name == entry.name)
             return entry.type;
     return std::nullopt;
 }
 
 const char* DialogItemTypeName(DialogItemType type) {
-    for (const TypeName& entry : TypeNames)
+    for (const TypeName& entry : kTypeNames)
         if (entry.type == type)
             return entry.name;
     return "?";

@@ -5,12 +5,12 @@ namespace IO {
 
 namespace {
 
-constexpr GS::uchar_t Separator = u'/';
+constexpr GS::uchar_t kSeparator = u'/';
 
 GSErrCode LastName(GS::UniString path, Name* name) {
     if (name == nullptr)
         return APIERR_BADPARS;
-    while (!path.IsEmpty() && path[path.GetLength() - 1] == Separator)
+    while (!path.IsEmpty() && path[path.GetLength() - 1] == kSeparator)
         path.Delete(path.GetLength() - 1);
     if (path.IsEmpty()) {
         *name = Name();
@@ -28,10 +28,10 @@ GSErrCode Location::GetLastLocalName(Name* name) const {
 }
 
 GSErrCode Location::AppendToLocal(const Name& name) {
-    if (path_.IsEmpty() || name.IsEmpty() || name.ToString().Contains(Separator))
+    if (path_.IsEmpty() || name.IsEmpty() || name.ToString().Contains(kSeparator))
         return APIERR_BADNAME;
-    if (path_[path_.GetLength() - 1] != Separator)
-        path_ += Separator;
+    if (path_[path_.GetLength() - 1] != kSeparator)
+        path_ += kSeparator;
     path_ += name.ToString();
     return NoError;
 }
