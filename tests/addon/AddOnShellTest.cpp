@@ -4,39 +4,29 @@
 #include "addon/MenuCommand.hpp"
 #include "engine/Articles.hpp"
 
-#include "hostplatform/Dialogs.hpp"
+#include "../support/AddOnFixture.hpp"
+
 #include "hostplatform/Faults.hpp"
-#include "hostplatform/Host.hpp"
 #include "hostplatform/ProjectLoader.hpp"
 #include "hostplatform/Resources.hpp"
 
 #include <gtest/gtest.h>
 
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/lsan_interface.h>
-#endif
-
 namespace {
 
 constexpr short Palette = 32600;
 
-class AddOnShellTest : public ::testing::Test {
+class AddOnShellTest : public AddOnTest {
   protected:
     void SetUp() override {
-        hostplatform::ResetHost();
+        AddOnTest::SetUp();
         hostplatform::InstallResources(hostplatform::LoadResourceFile(QELM_RESOURCE_FILE));
     }
+    // The host unloads the add-on, which closes its palette and so frees it.
     void TearDown() override {
         EXPECT_EQ(FreeData(), NoError);
-        EXPECT_FALSE(DGIsDialogOpen(Palette));
         EXPECT_TRUE(hostplatform::DialogErrors().empty()) << hostplatform::DialogErrors().front();
-        Articles::allArticlesGroups.Clear();
-        Articles::articleCount = 0;
-        Articles::reportCount = 0;
-        hostplatform::ResetHost();
-#if defined(__SANITIZE_ADDRESS__)
-        EXPECT_EQ(__lsan_do_recoverable_leak_check(), 0) << "a palette was not freed";
-#endif
+        AddOnTest::TearDown();
     }
 
     // The host's start-up of the add-on.
@@ -46,9 +36,7 @@ class AddOnShellTest : public ::testing::Test {
         ASSERT_EQ(RegisterInterface(), NoError);
         ASSERT_EQ(Initialize(), NoError);
     }
-    static void ChooseCommand() {
-        ASSERT_EQ(hostplatform::InvokeMenu(32503, 1), NoError);
-    }
+    static void ChooseCommand() { ASSERT_EQ(hostplatform::InvokeMenu(32503, 1), NoError); }
     static size_t ArticleRows() {
         const hostplatform::ListState* list = hostplatform::FindList(Palette, 7);
         return list == nullptr ? 0 : list->rows.size();

@@ -1,23 +1,15 @@
 #include "engine/ArticleGroup.hpp"
 #include "engine/host/Main.hpp"
 
+#include "../support/AddOnFixture.hpp"
+
 #include <gtest/gtest.h>
 
 #include <utility>
 
 namespace {
 
-// The palette's filter state is global: every test starts and ends without a filter, after a take-off
-// of the whole model.
-class ArticleGroupTest : public testing::Test {
-  protected:
-    void SetUp() override { ResetFilter(); }
-    void TearDown() override { ResetFilter(); }
-    static void ResetFilter() {
-        Main::usFilterText = "";
-        Main::bOnlySelectedElements = false;
-    }
-};
+using ArticleGroupTest = AddOnTest;
 
 ArticleGroup GroupWithFlags(const char* flags) {
     ArticleGroup group;

@@ -1,7 +1,7 @@
 #include "engine/Article.hpp"
 #include "engine/host/Main.hpp"
 
-#include "HostAccessFixture.hpp"
+#include "../support/AddOnFixture.hpp"
 
 #include "hostplatform/Faults.hpp"
 #include "hostplatform/ProjectBuilder.hpp"
@@ -14,13 +14,15 @@ using hostplatform::ProjectBuilder;
 
 namespace {
 
+using ArticleTest = AddOnTest;
+
 Article WithCode(const char* code) {
     Article article;
     article.code = code;
     return article;
 }
 
-TEST(ArticleTest, DefaultsAndCopies) {
+TEST_F(ArticleTest, DefaultsAndCopies) {
     Article article;
     EXPECT_EQ(article.guid, APINULLGuid);
     EXPECT_EQ(article.pieces, -1);
@@ -45,7 +47,7 @@ TEST(ArticleTest, DefaultsAndCopies) {
     EXPECT_EQ(article.zoneNames.GetSize(), 2u);
 }
 
-TEST(ArticleTest, CodeTests) {
+TEST_F(ArticleTest, CodeTests) {
     const Article full = WithCode("20.13.");
     EXPECT_TRUE(full.Equals("20.13"));
     EXPECT_TRUE(full.Equals("20.13."));
@@ -63,7 +65,7 @@ TEST(ArticleTest, CodeTests) {
     EXPECT_FALSE(full.Ends("20."));
 }
 
-TEST(ArticleTest, FilterMatchesAnyPartOfTheIdWhateverItsCase) {
+TEST_F(ArticleTest, FilterMatchesAnyPartOfTheIdWhateverItsCase) {
     Article article;
     article.elementID = "Wand-BUITEN-01";
     Main::usFilterText = "";
@@ -75,7 +77,7 @@ TEST(ArticleTest, FilterMatchesAnyPartOfTheIdWhateverItsCase) {
     Main::usFilterText = "";
 }
 
-TEST(ArticleTest, DisplayTexts) {
+TEST_F(ArticleTest, DisplayTexts) {
     Article article;
     EXPECT_EQ(article.GetQELMtype(), "");
     article.qelmType = -1;
@@ -117,7 +119,7 @@ TEST(ArticleTest, DisplayTexts) {
     EXPECT_FALSE(article.propertynameMatches("QELM Wand"));
 }
 
-TEST(ArticleTest, ThicknessTexts) {
+TEST_F(ArticleTest, ThicknessTexts) {
     struct Case {
         double metres;
         const char* cm;
@@ -135,7 +137,7 @@ TEST(ArticleTest, ThicknessTexts) {
 
 // ---- Zone names ----
 
-class ArticleZoneTest : public HostAccessTest {
+class ArticleZoneTest : public AddOnTest {
   protected:
     ProjectBuilder b;
     API_Guid kitchen{};

@@ -1,38 +1,36 @@
-// Shared set-up of the skin and section builder tests: a fresh host and group list per test, the rule
-// tables filled, a QELM system to classify with, and the proof at the end of each test that the
-// builders released every memo and handle they fetched.
+// Shared set-up of the skin and section builder tests: group 0 and a QELM system to classify with per
+// test, and the tables of what a builder resolves an article to.
 #pragma once
 
-#include "engine/Articles.hpp"
-#include "engine/calculation/Calculation.hpp"
+#include "../support/AddOnFixture.hpp"
 
 #include "hostplatform/Faults.hpp"
-#include "hostplatform/Host.hpp"
-#include "hostplatform/Memory.hpp"
 #include "hostplatform/ProjectBuilder.hpp"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-class BuildersTest : public ::testing::Test {
+// What a builder resolved an article to.
+struct Resolution {
+    short qelmType;
+    const char* code;
+    short group;
+    const char* message;
+};
+
+// One row of a resolution table: the article built from `input` resolves as `expected`.
+template <typename Input> struct ResolutionRow {
+    Input input;
+    Resolution expected;
+};
+
+class BuildersTest : public AddOnTest {
   protected:
     void SetUp() override {
-        hostplatform::ResetHost();
-        static const Articles fillsTheRuleTables;
-        Articles::allArticlesGroups.Clear();
+        AddOnTest::SetUp();
         AddGroup("Onbekend", "");
         qelm = b.AddSystem("QELM");
-        handlesBefore = hostplatform::LiveHandleCount();
-        memosBefore = hostplatform::LiveMemoCount();
-    }
-    void TearDown() override {
-        EXPECT_EQ(hostplatform::LiveHandleCount(), handlesBefore) << "a memory handle was not released";
-        EXPECT_EQ(hostplatform::LiveMemoCount(), memosBefore)
-            << "a memo or attribute definition was not released";
-        Articles::allArticlesGroups.Clear();
-        Calculation::composites.Clear();
-        hostplatform::ResetHost();
     }
 
     // Appends a group and returns its number.
@@ -63,11 +61,23 @@ class BuildersTest : public ::testing::Test {
 
     static std::string Utf8(const GS::UniString& text) { return text.ToUtf8(); }
 
+    static void ExpectResolved(const Article& article, const Resolution& expected) {
+        EXPECT_EQ(article.qelmType, expected.qelmType);
+        EXPECT_EQ(Utf8(article.code), expected.code);
+        EXPECT_EQ(article.groupIndex, expected.group);
+        EXPECT_EQ(Utf8(article.message), expected.message);
+    }
+
+    // Each row's input through `build` (the article it makes) against the row's resolution.
+    template <typename Input, size_t N, typename Build>
+    static void ExpectResolutions(const ResolutionRow<Input> (&rows)[N], Build build) {
+        for (const ResolutionRow<Input>& row : rows) {
+            SCOPED_TRACE(::testing::Message() << row.input << " as " << row.expected.code);
+            ExpectResolved(build(row.input), row.expected);
+        }
+    }
+
     hostplatform::ProjectBuilder b;
     API_Guid qelm{};
     GS::Array<Article> articles;
-
-  private:
-    Int64 handlesBefore = 0;
-    Int64 memosBefore = 0;
 };

@@ -76,10 +76,7 @@ TEST_F(OpeningBuilderTest, OnlyAnOpeningThatPassesIsLookedUp) {
         Articles::GetArticlesFromOpening(Read(opening), articles);
 
     ASSERT_EQ(articles.GetSize(), 3u);
-    EXPECT_EQ(articles[0].qelmType, 5);
-    EXPECT_EQ(Utf8(articles[0].code), "24.10.");
-    EXPECT_EQ(articles[0].groupIndex, group);
-    EXPECT_EQ(Utf8(articles[0].message), "");
+    ExpectResolved(articles[0], {5, "24.10.", group, ""});
     EXPECT_EQ(articles[1].qelmType, 5);
     EXPECT_EQ(articles[1].groupIndex, 0);
     EXPECT_EQ(Utf8(articles[1].message), "Classificatie niet gevonden in de QELM lijst: 24.99.");

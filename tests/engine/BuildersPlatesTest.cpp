@@ -74,14 +74,7 @@ TEST_F(PlateBuildersTest, EveryPlateTypeFollowsStructureKindAndSkeletonFlag) {
 TEST_F(PlateBuildersTest, SkinArticleWantsAnXForTypeTwoAndElseTheTypeThreeTable) {
     const short isolation = AddGroup("33.23.12.", "Dakisolatie dikte 12 cm");
     const short concrete = AddGroup("22.21.", "Beton");
-    struct Row {
-        const char* materialId;
-        short qelmType;
-        const char* code;
-        short group;
-        const char* message;
-    };
-    const Row rows[] = {
+    const ResolutionRow<const char*> rows[] = {
         {"33.23.xx.", 2, "33.23.12.", isolation, ""},
         {"33.23.xx. isolatie", 2, "33.23.12.", isolation, ""},
         {"22.21.", 3, "22.21.", concrete, ""},
@@ -89,13 +82,7 @@ TEST_F(PlateBuildersTest, SkinArticleWantsAnXForTypeTwoAndElseTheTypeThreeTable)
         {"12.21.10.", -1, "12.21.10.", 0, "Element is geen type 2 of 3"},
         {" PM ", -1, "pm", 0, "Element is geen type 2 of 3"},
     };
-    for (const Row& row : rows) {
-        const Article article = BasicSlabSkin(row.materialId);
-        EXPECT_EQ(article.qelmType, row.qelmType) << row.materialId;
-        EXPECT_EQ(Utf8(article.code), row.code) << row.materialId;
-        EXPECT_EQ(article.groupIndex, row.group) << row.materialId;
-        EXPECT_EQ(Utf8(article.message), row.message) << row.materialId;
-    }
+    ExpectResolutions(rows, [&](const char* materialId) { return BasicSlabSkin(materialId); });
 }
 
 TEST_F(PlateBuildersTest, ClassifiedSkinKeepsItsRowEvenWhenTheMaterialCannotBeRead) {

@@ -79,10 +79,7 @@ TEST_F(SectionsTest, BeamOfTypeTwoTakesItsWidthInCentimetresOrForARoundSectionMi
     Articles::GetArticlesFromBeam(Read(roundBeam), articles);
 
     ASSERT_EQ(articles.GetSize(), 2u);
-    EXPECT_EQ(articles[0].qelmType, 2);
-    EXPECT_EQ(Utf8(articles[0].code), "52.11.20.");
-    EXPECT_EQ(articles[0].groupIndex, square);
-    EXPECT_EQ(Utf8(articles[0].message), "");
+    ExpectResolved(articles[0], {2, "52.11.20.", square, ""});
     EXPECT_DOUBLE_EQ(articles[0].thickness, 0.2);
     EXPECT_EQ(Utf8(articles[1].code), "52.11.21.");
     EXPECT_EQ(articles[1].groupIndex, round);
@@ -143,34 +140,24 @@ TEST_F(SectionsTest, ColumnSectionTestsEvenAClassifiedCode) {
     const short patternGroup = AddGroup("20.13.30.", "Kolom 30 cm");
     const short tableGroup = AddGroup("12.21.30.", "Poer 30 cm");
     const short strangeGroup = AddGroup("99.99.", "Vreemd");
-    struct Row {
-        API_AttributeIndex material;
-        short qelmType;
-        const char* code;
-        short group;
-        const char* message;
-    };
-    const Row rows[] = {
+    const ResolutionRow<API_AttributeIndex> rows[] = {
         {b.AddBuildingMaterial("Beton", "22.21.", "beton"), 3, "22.21.", concreteGroup, ""},
         // Type 3 by the table, but the pattern makes it type 2.
         {b.AddBuildingMaterial("Metselwerk", "20.13.xx.", "kolom"), 2, "20.13.30.", patternGroup, ""},
         {b.AddBuildingMaterial("Poer", "12.21.", "poer"), 2, "12.21.30.", tableGroup, ""},
         {ClassifiedMaterial("99.99."), -1, "99.99.", strangeGroup, "Kolom is geen type 3"},
     };
-    for (const Row& row : rows) {
+    ExpectResolutions(rows, [&](API_AttributeIndex material) {
         const API_Guid column = b.AddElement(API_ColumnID)
                                     .Segment(API_CompositeStructure, 0)
-                                    .Segment(API_BasicStructure, row.material)
+                                    .Segment(API_BasicStructure, material)
                                     .Property("Dikte kolom", 0.3);
         b.Install();
         articles.Clear();
         Articles::GetArticlesFromColumn(Read(column), articles);
-        ASSERT_EQ(articles.GetSize(), 1u);
-        EXPECT_EQ(articles[0].qelmType, row.qelmType) << Utf8(row.code);
-        EXPECT_EQ(Utf8(articles[0].code), row.code);
-        EXPECT_EQ(articles[0].groupIndex, row.group) << Utf8(row.code);
-        EXPECT_EQ(Utf8(articles[0].message), row.message) << Utf8(row.code);
-    }
+        EXPECT_EQ(articles.GetSize(), 1u);
+        return articles.IsEmpty() ? Article() : articles[0];
+    });
 }
 
 TEST_F(SectionsTest, ColumnProfileSkinsOfTypeTwoAreReported) {

@@ -38,10 +38,7 @@ TEST_F(WallBuildersTest, BasicWallIsOneArticleAtTheMeanOfItsThicknesses) {
     EXPECT_EQ(Utf8(article.layerName), "21 Buitenwanden");
     EXPECT_EQ(Utf8(article.materialId), "20.13.10.");
     EXPECT_EQ(Utf8(article.materialDescription), "gevelsteen rood");
-    EXPECT_EQ(article.qelmType, 3);
-    EXPECT_EQ(Utf8(article.code), "20.13.10.");
-    EXPECT_EQ(article.groupIndex, group);
-    EXPECT_EQ(Utf8(article.message), "");
+    ExpectResolved(article, {3, "20.13.10.", group, ""});
 }
 
 TEST_F(WallBuildersTest, PathFollowsStructureKindAndSkeletonFlag) {
@@ -128,10 +125,7 @@ TEST_F(WallBuildersTest, LayerResolvedSkinTakesTheFirstGroupWithDescriptionAndTh
 
     const Article article = LayerResolvedSkin("22 WS binnenwanden");
 
-    EXPECT_EQ(article.qelmType, 1);
-    EXPECT_EQ(Utf8(article.code), "20.33.");
-    EXPECT_EQ(article.groupIndex, wanted);
-    EXPECT_EQ(Utf8(article.message), "");
+    ExpectResolved(article, {1, "20.33.", wanted, ""});
     EXPECT_EQ(article.wallType, WallTypeComposite);
     EXPECT_EQ(article.skinIndex, 0);
 }
@@ -172,28 +166,17 @@ TEST_F(WallBuildersTest, WallSkinResolutionTriesPatternTypeThreeTypeTwoInThatOrd
     const short type2Pattern = AddGroup("20.13.11.", "Gevelsteen 10 cm");
     const short type3 = AddGroup("22.21.", "Binnenmuren");
     const short type2Table = AddGroup("12.21.10.", "Funderingsbalk 10 cm");
-    struct Row {
-        const char* materialId;
-        short qelmType;
-        const char* code;
-        short group;
-        const char* message;
-    };
-    const Row rows[] = {
+    const ResolutionRow<const char*> rows[] = {
         {"20.13.xx.", 2, "20.13.11.", type2Pattern, ""},
         {"22.21.", 3, "22.21.", type3, ""},
         {"22.99.", 3, "22.99.", 0, "Classificatie niet gevonden in de QELM lijst: 22.99."},
         {"12.21.", 2, "12.21.10.", type2Table, ""},
         {"PM", -1, "pm", 0, "Schil is geen type 1, 2 of 3"},
     };
-    for (const Row& row : rows) {
+    ExpectResolutions(rows, [&](const char* materialId) {
         articles.Clear();
-        const Article article = LayerResolvedSkin("21 Buitenwanden", row.materialId);
-        EXPECT_EQ(article.qelmType, row.qelmType) << row.materialId;
-        EXPECT_EQ(Utf8(article.code), row.code) << row.materialId;
-        EXPECT_EQ(article.groupIndex, row.group) << row.materialId;
-        EXPECT_EQ(Utf8(article.message), row.message) << row.materialId;
-    }
+        return LayerResolvedSkin("21 Buitenwanden", materialId);
+    });
 }
 
 TEST_F(WallBuildersTest, ClassifiedMaterialGivesItsNumberAndKeepsTheNotFoundText) {
@@ -213,10 +196,8 @@ TEST_F(WallBuildersTest, ClassifiedMaterialGivesItsNumberAndKeepsTheNotFoundText
     EXPECT_EQ(Utf8(articles[0].materialDescription), "beschrijving");
     EXPECT_EQ(articles[0].groupIndex, group);
     EXPECT_EQ(Utf8(articles[0].message), "");
-    EXPECT_EQ(articles[1].qelmType, 3);
-    EXPECT_EQ(Utf8(articles[1].code), "20.13.99.");
-    EXPECT_EQ(articles[1].groupIndex, 0);
-    EXPECT_EQ(Utf8(articles[1].message), "Classificatie niet gevonden in de QELM lijst: 20.13.99.");
+    ExpectResolved(articles[1],
+                   {3, "20.13.99.", 0, "Classificatie niet gevonden in de QELM lijst: 20.13.99."});
 }
 
 TEST_F(WallBuildersTest, UnreadableMaterialLeavesTheWallSkinUnresolved) {

@@ -1,5 +1,7 @@
 #include "engine/calculation/Calculation.hpp"
 
+#include "../support/AddOnFixture.hpp"
+
 #include "hostplatform/Faults.hpp"
 #include "hostplatform/Host.hpp"
 #include "hostplatform/ProjectBuilder.hpp"
@@ -13,11 +15,8 @@ using hostplatform::ProjectBuilder;
 
 namespace {
 
-class CalculationTest : public ::testing::Test {
+class CalculationTest : public AddOnTest {
   protected:
-    void SetUp() override { hostplatform::ResetHost(); }
-    void TearDown() override { hostplatform::ResetHost(); }
-
     static API_Element ElementOf(const API_Guid& guid) {
         API_Element element;
         element.header.guid = guid;

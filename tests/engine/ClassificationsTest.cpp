@@ -1,3 +1,4 @@
+#include "../support/AddOnFixture.hpp"
 #include "../support/DutchLocale.hpp"
 #include "engine/Classification.hpp"
 
@@ -19,17 +20,7 @@ using hostplatform::ProjectBuilder;
 
 namespace {
 
-class ClassificationsTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        hostplatform::ResetHost();
-        Classifications::Items.Clear();
-    }
-    void TearDown() override {
-        hostplatform::ResetHost();
-        Classifications::Items.Clear();
-    }
-};
+using ClassificationsTest = AddOnTest;
 
 std::vector<std::string> Codes() {
     std::vector<std::string> codes;

@@ -1,7 +1,7 @@
 #include "engine/host/HostUtil.hpp"
 #include "engine/host/Main.hpp"
 
-#include "HostAccessFixture.hpp"
+#include "../support/AddOnFixture.hpp"
 
 #include "hostplatform/DebugLog.hpp"
 #include "hostplatform/Faults.hpp"
@@ -14,10 +14,10 @@ using hostplatform::ProjectBuilder;
 
 namespace {
 
-class HostUtilTest : public HostAccessTest {
+class HostUtilTest : public AddOnTest {
   protected:
     void SetUp() override {
-        HostAccessTest::SetUp();
+        AddOnTest::SetUp();
         hostplatform::ClearDebugLog();
     }
     static std::string LastLine() {

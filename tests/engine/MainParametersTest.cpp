@@ -1,7 +1,7 @@
 #include "engine/Article.hpp"
 #include "engine/host/Main.hpp"
 
-#include "HostAccessFixture.hpp"
+#include "../support/AddOnFixture.hpp"
 
 #include "hostplatform/Faults.hpp"
 #include "hostplatform/ProjectBuilder.hpp"
@@ -11,7 +11,7 @@ using hostplatform::ProjectBuilder;
 
 namespace {
 
-class MainParametersTest : public HostAccessTest {};
+class MainParametersTest : public AddOnTest {};
 
 TEST_F(MainParametersTest, FirstParameterOfANameDecidesIgnoringCase) {
     ProjectBuilder b;

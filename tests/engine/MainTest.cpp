@@ -1,6 +1,6 @@
 #include "engine/host/Main.hpp"
 
-#include "HostAccessFixture.hpp"
+#include "../support/AddOnFixture.hpp"
 
 #include "ACAPinc.hpp"
 #include "hostplatform/Faults.hpp"
@@ -109,7 +109,7 @@ TEST(MainSelectionKindTest, CoversTypesOneToFortyFiveOnly) {
 
 // ---- Properties by name ----
 
-class MainPropertyTest : public HostAccessTest {};
+class MainPropertyTest : public AddOnTest {};
 
 TEST_F(MainPropertyTest, FirstVisibleDefinitionOfTheNameIsRead) {
     ProjectBuilder b;
@@ -200,7 +200,7 @@ TEST_F(MainPropertyTest, PropertyStringIsTheHostsTextOrEmpty) {
 
 // ---- Element IDs ----
 
-class MainElementIdTest : public HostAccessTest {};
+class MainElementIdTest : public AddOnTest {};
 
 GS::UniString IdOf(const API_Guid& guid) {
     API_Element element;
@@ -247,7 +247,7 @@ TEST_F(MainElementIdTest, MemoFlagDecidesExceptForStairsAndRailings) {
 
 // ---- Stories, library parts, selection ----
 
-class MainProjectTest : public HostAccessTest {};
+class MainProjectTest : public AddOnTest {};
 
 TEST_F(MainProjectTest, StoryNames) {
     ProjectBuilder b;

@@ -1,5 +1,7 @@
 #include "engine/Articles.hpp"
 
+#include "../support/AddOnFixture.hpp"
+
 #include "hostplatform/Faults.hpp"
 #include "hostplatform/Host.hpp"
 #include "hostplatform/ProjectBuilder.hpp"
@@ -18,16 +20,11 @@ std::string Utf8(const GS::UniString& text) {
     return text.ToUtf8();
 }
 
-class ResolutionTest : public ::testing::Test {
+class ResolutionTest : public AddOnTest {
   protected:
     void SetUp() override {
-        hostplatform::ResetHost();
-        Articles::allArticlesGroups.Clear();
+        AddOnTest::SetUp();
         AddGroup("Onbekend", "");
-    }
-    void TearDown() override {
-        Articles::allArticlesGroups.Clear();
-        hostplatform::ResetHost();
     }
 
     static void AddGroup(const char* code, const char* name) {

@@ -1,5 +1,7 @@
 #include "engine/Articles.hpp"
 
+#include "../support/AddOnFixture.hpp"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,10 +9,7 @@
 namespace {
 
 // The tables are globals filled by the Articles constructor; every test starts from a fresh fill.
-class RuleTablesTest : public testing::Test {
-  protected:
-    void SetUp() override { Articles articles; }
-};
+using RuleTablesTest = AddOnTest;
 
 int ExactCount(const GS::Array<ClassificationCondition>& conditions) {
     int exact = 0;

@@ -5,6 +5,8 @@
 #include "engine/Articles.hpp"
 #include "engine/host/Main.hpp"
 
+#include "../support/AddOnFixture.hpp"
+
 #include "hostplatform/Host.hpp"
 #include "hostplatform/HostCalls.hpp"
 #include "hostplatform/ProjectLoader.hpp"
@@ -292,31 +294,37 @@ double TotalInUnit(const ArticleGroup& group, const std::string& unit) {
     return 0.0;
 }
 
-class SampleTakeoffTest : public testing::Test {
+class SampleTakeoffTest : public AddOnTest {
   protected:
-    // One take-off for the whole suite, exactly as the palette starts one of the whole model.
+    // One take-off for the whole suite, exactly as the palette starts one of the whole model; each test
+    // reads its own copy of the result.
     static void SetUpTestSuite() {
         hostplatform::ResetHost();
         hostplatform::SetProject(hostplatform::LoadProjectFile(SamplePath));
-        const Articles fillsTheRuleTables;
-        Main::usFilterText = "";
-        Main::bOnlySelectedElements = false;
-        Articles::articleCount = 0;
-        Articles::reportCount = 0;
-        Articles::allArticlesGroups.Clear();
-        hostplatform::HostCalls::Reset();
+        testsupport::ResetAddOnState();
         const Int64 memos = hostplatform::LiveMemoCount();
         read = Articles::ReadElementsFromModel(false);
         cancelled = read && Articles::EvaluateElements();
         hostCalls = hostplatform::HostCalls::Total();
         memosKept = hostplatform::LiveMemoCount() - memos;
+        window = hostplatform::ProcessWindow();
+        groups = Articles::allArticlesGroups;
+        articleCount = Articles::articleCount;
+        reportCount = Articles::reportCount;
+        elements = vAllElementGuids;
+        testsupport::ResetAddOnState();
+        hostplatform::ResetHost();
     }
     static void TearDownTestSuite() {
-        Articles::allArticlesGroups.Clear();
-        Articles::articleCount = 0;
-        Articles::reportCount = 0;
-        vAllElementGuids.Clear();
-        hostplatform::ResetHost();
+        groups = GS::Array<ArticleGroup>();
+        elements = GS::Array<API_Guid>();
+    }
+    void SetUp() override {
+        AddOnTest::SetUp();
+        Articles::allArticlesGroups = groups;
+        Articles::articleCount = articleCount;
+        Articles::reportCount = reportCount;
+        vAllElementGuids = elements;
     }
 
     static const ArticleGroup* Group(const std::string& code) {
@@ -340,6 +348,11 @@ class SampleTakeoffTest : public testing::Test {
     static inline bool cancelled = true;
     static inline std::uint64_t hostCalls = 0;
     static inline Int64 memosKept = -1;
+    static inline hostplatform::ProcessWindowState window;
+    static inline GS::Array<ArticleGroup> groups;
+    static inline Int32 articleCount = 0;
+    static inline Int32 reportCount = 0;
+    static inline GS::Array<API_Guid> elements;
 };
 
 TEST_F(SampleTakeoffTest, RunsOverEveryElementOfTheHouse) {
@@ -348,7 +361,6 @@ TEST_F(SampleTakeoffTest, RunsOverEveryElementOfTheHouse) {
     // 129 elements of the 18 types; the morph on "Z Hulpvolumes", the excluded label object and the
     // excluded window are collected too and dropped while evaluated.
     EXPECT_EQ(vAllElementGuids.GetSize(), 129u);
-    const hostplatform::ProcessWindowState& window = hostplatform::ProcessWindow();
     EXPECT_EQ(window.subtitle, "129 elementen");
     EXPECT_EQ(window.cancelChecks, 129);
     EXPECT_FALSE(window.open);

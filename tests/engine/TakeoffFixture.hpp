@@ -1,13 +1,10 @@
-// Shared set-up of the take-off run tests: a fresh host with a QELM system per test, the rule tables
-// filled, an empty result, and helpers that run a whole take-off the way the palette does and read the
-// groups back.
+// Shared set-up of the take-off run tests: a QELM system per test, and helpers that run a whole take-off
+// the way the palette does and read the groups back.
 #pragma once
 
-#include "engine/Articles.hpp"
-#include "engine/host/Main.hpp"
+#include "../support/AddOnFixture.hpp"
 
 #include "hostplatform/Faults.hpp"
-#include "hostplatform/Host.hpp"
 #include "hostplatform/ProjectBuilder.hpp"
 
 #include <gtest/gtest.h>
@@ -15,20 +12,11 @@
 #include <string>
 #include <vector>
 
-class TakeoffTest : public ::testing::Test {
+class TakeoffTest : public AddOnTest {
   protected:
     void SetUp() override {
-        hostplatform::ResetHost();
-        static const Articles fillsTheRuleTables;
-        ClearResult();
-        Main::usFilterText = "";
-        Main::bOnlySelectedElements = false;
+        AddOnTest::SetUp();
         qelm = b.AddSystem("QELM");
-    }
-    void TearDown() override {
-        ClearResult();
-        vAllElementGuids.Clear();
-        hostplatform::ResetHost();
     }
 
     static void ClearResult() {

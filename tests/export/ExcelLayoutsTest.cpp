@@ -20,15 +20,6 @@ template <std::size_t N> void SetNote(char (&field)[N], const char* text) {
 
 class ExcelLayouts : public excel_test::WriterFixture {
   protected:
-    void SetUp() override {
-        hostplatform::ResetHost();
-        WriterFixture::SetUp();
-    }
-    void TearDown() override {
-        WriterFixture::TearDown();
-        hostplatform::ResetHost();
-    }
-
     // A project with the three autotexts (but SHORTDATE when `withDate` is false) and project notes.
     static void InstallProject(bool withDate, const char* street, const char* code, const char* city) {
         ProjectBuilder b;

@@ -4,6 +4,7 @@
 #include "export/Excel.hpp"
 #include "tests/export/SampleTakeoff.hpp"
 #include "tests/export/SheetReader.hpp"
+#include "tests/support/AddOnFixture.hpp"
 
 #include "hostplatform/DebugLog.hpp"
 #include "hostplatform/Faults.hpp"
@@ -31,15 +32,8 @@ using xlsx_test::SheetReader;
 
 const std::string kOldBytes = "the previous export, which a failed one must leave alone";
 
-class ExcelRun : public testing::Test {
+class ExcelRun : public AddOnTest {
   protected:
-    void SetUp() override { hostplatform::ResetHost(); }
-    void TearDown() override {
-        hostplatform::ResetHost();
-        Main::usFilterText.Clear();
-        Articles::allArticlesGroups.Clear();
-    }
-
     bool Export(const std::string& path, bool details, ExportType type) {
         return Excel::CreateXls(articles_, IO::Location(GS::UniString(path.c_str())), details, type);
     }

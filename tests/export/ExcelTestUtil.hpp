@@ -5,6 +5,7 @@
 #include "export/Excel.hpp"
 #include "export/xlsx/Workbook.hpp"
 #include "tests/export/SheetReader.hpp"
+#include "tests/support/AddOnFixture.hpp"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +15,10 @@
 namespace excel_test {
 
 // A fresh workbook in a scratch folder and the run's start state: row 1, Arial 12 bold, not italic.
-class WriterFixture : public testing::Test {
+class WriterFixture : public AddOnTest {
   protected:
     void SetUp() override {
+        AddOnTest::SetUp();
         book_ = std::make_unique<xlsx::Workbook>(folder_.file("writers.xlsx"));
         Excel::ws = &book_->active_sheet();
         Excel::xlsRow = 1;
@@ -26,7 +28,10 @@ class WriterFixture : public testing::Test {
         Excel::xlsItalic = false;
         Excel::_details = false;
     }
-    void TearDown() override { Excel::ws = nullptr; }
+    void TearDown() override {
+        Excel::ws = nullptr;
+        AddOnTest::TearDown();
+    }
 
     xlsx_test::SheetReader Saved() {
         const xlsx::Status saved = book_->save();

@@ -2,8 +2,7 @@
 // folder chooser.
 #include "palette/GsIO.hpp"
 
-#include "hostplatform/Dialogs.hpp"
-#include "hostplatform/Host.hpp"
+#include "../support/AddOnFixture.hpp"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +16,10 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-class GsIOTest : public ::testing::Test {
+class GsIOTest : public AddOnTest {
   protected:
     void SetUp() override {
-        hostplatform::ResetHost();
+        AddOnTest::SetUp();
         folder = fs::temp_directory_path() / ("qelm-gsio-" + std::to_string(getpid()));
         fs::remove_all(folder);
         fs::create_directories(folder);
@@ -28,7 +27,7 @@ class GsIOTest : public ::testing::Test {
     void TearDown() override {
         std::error_code ignored;
         fs::remove_all(folder, ignored);
-        hostplatform::ResetHost();
+        AddOnTest::TearDown();
     }
 
     IO::Location At(const char* name) const { return IO::Location(GS::UniString((folder / name).c_str())); }

@@ -3,59 +3,33 @@
 // and read its lists back.
 #pragma once
 
-#include "engine/Articles.hpp"
-#include "engine/host/Main.hpp"
-#include "palette/DlgPresentData.hpp"
+#include "../support/AddOnFixture.hpp"
 
-#include "hostplatform/Dialogs.hpp"
-#include "hostplatform/Host.hpp"
 #include "hostplatform/ProjectBuilder.hpp"
 #include "hostplatform/Resources.hpp"
 #include "hostplatform/Shell.hpp"
 
 #include <gtest/gtest.h>
 
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/lsan_interface.h>
-#endif
-
 #include <string>
 #include <vector>
 
-class PaletteTest : public ::testing::Test {
+class PaletteTest : public AddOnTest {
   protected:
     static constexpr short Id = DlgPresentData::kResourceId;
     static constexpr short Articles7 = 7;
     static constexpr short Report8 = 8;
 
     void SetUp() override {
-        hostplatform::ResetHost();
+        AddOnTest::SetUp();
         hostplatform::InstallResources(hostplatform::LoadResourceFile(QELM_RESOURCE_FILE));
-        hostplatform::OpenedUrls().clear();
-        ClearResult();
-        Main::usFilterText = "";
-        Main::bOnlySelectedElements = false;
-        exportType = 0;
         qelm = b.AddSystem("QELM");
     }
+    // The palette closes the way the user closes it, which frees it and its rows.
     void TearDown() override {
         if (DGIsDialogOpen(Id))
             DGModelessClose(Id);
-        ClearResult();
-        hostplatform::ResetHost();
-        ExpectNoLeaks();
-    }
-
-    static void ExpectNoLeaks() {
-#if defined(__SANITIZE_ADDRESS__)
-        EXPECT_EQ(__lsan_do_recoverable_leak_check(), 0) << "memory was leaked";
-#endif
-    }
-
-    static void ClearResult() {
-        Articles::allArticlesGroups.Clear();
-        Articles::articleCount = 0;
-        Articles::reportCount = 0;
+        AddOnTest::TearDown();
     }
 
     // The menu command's way of opening the palette.
@@ -118,9 +92,7 @@ class PaletteTest : public ::testing::Test {
             return none;
         return dialog->items.at(item);
     }
-    static short RowCount(short list) {
-        return static_cast<short>(List(list).rows.size());
-    }
+    static short RowCount(short list) { return static_cast<short>(List(list).rows.size()); }
     static std::string Cell(short list, short row, short column) {
         return List(list).rows.at(static_cast<size_t>(row - 1)).Text(column);
     }

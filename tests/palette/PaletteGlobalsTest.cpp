@@ -67,10 +67,10 @@ short RecordingCallback(short message, short, short item, DGUserData userData, D
     return message == DG_MSG_CLICK ? item : 0;
 }
 
-class WrapperTest : public ::testing::Test {
+class WrapperTest : public AddOnTest {
   protected:
     void SetUp() override {
-        hostplatform::ResetHost();
+        AddOnTest::SetUp();
         seen = Seen();
         hostplatform::DialogLayout layout;
         layout.id = TestLayout;
@@ -80,7 +80,6 @@ class WrapperTest : public ::testing::Test {
         layout.items.push_back(button);
         hostplatform::RegisterDialogLayout(layout);
     }
-    void TearDown() override { hostplatform::ResetHost(); }
 };
 
 TEST_F(WrapperTest, PaletteOpensModelessOnTop) {
@@ -130,7 +129,9 @@ TEST_F(WrapperTest, ModalRunsGiveTheClosingItem) {
 
 // ---- Resource file ----
 
-TEST(PaletteResources, TheShippedFileHoldsThePaletteAndItsIcons) {
+using PaletteResources = AddOnTest;
+
+TEST_F(PaletteResources, TheShippedFileHoldsThePaletteAndItsIcons) {
     const hostplatform::AddOnResources resources = hostplatform::LoadResourceFile(QELM_RESOURCE_FILE);
     const hostplatform::DialogLayout* palette = nullptr;
     for (const auto& layout : resources.dialogs)
@@ -153,8 +154,7 @@ TEST(PaletteResources, TheShippedFileHoldsThePaletteAndItsIcons) {
     EXPECT_EQ(resources.icons.count(32301), 1u);
 }
 
-TEST(PaletteResources, StringsAreInstalledByItemFromOne) {
-    hostplatform::ResetHost();
+TEST_F(PaletteResources, StringsAreInstalledByItemFromOne) {
     hostplatform::InstallResources(hostplatform::LoadResourceText(
         R"({"strings": {"32000": ["Telvorm", "QELM meetstaat"]}, "menus": {"comment": "menu", "32503": ["Meetstaat"]}})"));
     GS::UniString text;
@@ -163,10 +163,9 @@ TEST(PaletteResources, StringsAreInstalledByItemFromOne) {
     EXPECT_TRUE(ACAPI_Resource_GetLocStr(&text, 32503, 1, ACAPI_GetOwnResModule()));
     EXPECT_EQ(text.ToUtf8(), "Meetstaat");
     EXPECT_FALSE(ACAPI_Resource_GetLocStr(&text, 32000, 3, ACAPI_GetOwnResModule()));
-    hostplatform::ResetHost();
 }
 
-TEST(PaletteResources, BadFilesAreRefusedWithThePlace) {
+TEST_F(PaletteResources, BadFilesAreRefusedWithThePlace) {
     const struct {
         const char* json;
         const char* message;

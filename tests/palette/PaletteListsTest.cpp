@@ -304,6 +304,23 @@ TEST_F(ListsTest, ExpandAndCollapseAllAndSingleGroups) {
     EXPECT_EQ(RowCount(7), 2);
 }
 
+TEST_F(ListsTest, ASingleGroupExpandsToTheRowsThatPassTheFilter) {
+    const Int32 lamps = AddGroup("40.10.", "Lampen");
+    AddArticle(lamps, "L-1");
+    AddArticle(lamps, "Kelder L-2");
+    AddArticle(lamps, "L-3");
+    const Int32 walls = AddGroup("20.13.", "Muren");
+    AddArticle(walls, "Kelder W-1");
+    Open();
+    hostplatform::TypeText(Id, 5, "Kelder");
+    hostplatform::ClickItem(Id, 12);
+    ASSERT_EQ(Column(7, COLUMN_ARTICLES_DESCRIPTION), (Texts{"Lampen", "Muren"}));
+
+    ClickIcon(1);
+    EXPECT_EQ(Column(7, COLUMN_ARTICLES_DESCRIPTION), (Texts{"Lampen", "Kelder L-2", "Muren"}));
+    EXPECT_EQ(Record(7, 2).articleIndex, 1);
+}
+
 TEST_F(ListsTest, HoverListsEveryArticleOfTheElement) {
     const API_Guid element{0x42};
     const Int32 walls = AddGroup("20.13.", "Muren");

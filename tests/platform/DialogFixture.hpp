@@ -2,9 +2,8 @@
 // the stand-in's dialog framework.
 #pragma once
 
+#include "../support/HostFixture.hpp"
 #include "DG.hpp"
-#include "hostplatform/Dialogs.hpp"
-#include "hostplatform/Host.hpp"
 
 #include <gtest/gtest.h>
 
@@ -58,18 +57,20 @@ inline hostplatform::DialogLayout TestLayout() {
     return layout;
 }
 
-class DialogTest : public ::testing::Test {
+class DialogTest : public HostTest {
   protected:
     void SetUp() override {
-        hostplatform::ResetHost();
-        hostplatform::ResetDialogs();
+        HostTest::SetUp();
         messages.clear();
         answer = nullptr;
         hostplatform::RegisterDialogLayout(TestLayout());
     }
+    // The test dialog closes as the user closes it; any other dialog left open fails the test.
     void TearDown() override {
-        hostplatform::ResetDialogs();
+        if (DGIsDialogOpen(TestDialog))
+            DGModelessClose(TestDialog);
         answer = nullptr;
+        HostTest::TearDown();
     }
     static short OpenTestDialog() {
         return DGModelessInit(1, TestDialog, 1, RecordingCallback, TestUserData, 1);

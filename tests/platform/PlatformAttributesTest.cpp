@@ -1,4 +1,5 @@
 // The stand-in host's attributes, library parts, stories, project notes and autotexts.
+#include "../support/HostFixture.hpp"
 #include "ACAPinc.hpp"
 #include "hostplatform/Host.hpp"
 #include "hostplatform/Memory.hpp"
@@ -13,10 +14,8 @@ using namespace hostplatform;
 
 namespace {
 
-class PlatformAttributes : public ::testing::Test {
+class PlatformAttributes : public HostTest {
   protected:
-    void SetUp() override { ResetHost(); }
-    void TearDown() override { ResetHost(); }
     ProjectBuilder b;
 };
 

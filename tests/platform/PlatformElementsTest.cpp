@@ -1,4 +1,5 @@
 // The stand-in host's element calls: lists, records, memos, quantities, collisions, selection kinds.
+#include "../support/HostFixture.hpp"
 #include "ACAPinc.hpp"
 #include "hostplatform/Host.hpp"
 #include "hostplatform/Memory.hpp"
@@ -15,10 +16,8 @@ using namespace hostplatform;
 
 namespace {
 
-class PlatformElements : public ::testing::Test {
+class PlatformElements : public HostTest {
   protected:
-    void SetUp() override { ResetHost(); }
-    void TearDown() override { ResetHost(); }
     ProjectBuilder b;
 };
 

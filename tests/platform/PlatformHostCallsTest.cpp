@@ -1,4 +1,5 @@
 // The stand-in host's call counter.
+#include "../support/HostFixture.hpp"
 #include "ACAPinc.hpp"
 #include "IFCAPI.hpp"
 #include "hostplatform/Host.hpp"
@@ -13,12 +14,11 @@ using namespace hostplatform;
 
 namespace {
 
-class PlatformHostCalls : public ::testing::Test {
+class PlatformHostCalls : public HostTest {
   protected:
-    void SetUp() override { ResetHost(); }
     void TearDown() override {
         SetProcessObserver(nullptr);
-        ResetHost();
+        HostTest::TearDown();
     }
 };
 

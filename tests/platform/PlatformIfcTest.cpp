@@ -1,4 +1,5 @@
 // The stand-in host's guid conversions and its IFC interface.
+#include "../support/HostFixture.hpp"
 #include "ACAPinc.hpp"
 #include "IFCAPI.hpp"
 #include "hostplatform/Faults.hpp"
@@ -11,11 +12,8 @@ using namespace hostplatform;
 
 namespace {
 
-class PlatformIfc : public ::testing::Test {
+class PlatformIfc : public HostTest {
   protected:
-    void SetUp() override { ResetHost(); }
-    void TearDown() override { ResetHost(); }
-
     // An element of the current project with the guid of that text.
     static API_Guid AddWallWithGuid(const char* text) {
         GS::Guid guid;

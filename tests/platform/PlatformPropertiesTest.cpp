@@ -1,4 +1,5 @@
 // The stand-in host's property and classification calls.
+#include "../support/HostFixture.hpp"
 #include "ACAPinc.hpp"
 #include "hostplatform/Host.hpp"
 #include "hostplatform/ProjectBuilder.hpp"
@@ -12,11 +13,8 @@ using namespace hostplatform;
 
 namespace {
 
-class PlatformProperties : public ::testing::Test {
+class PlatformProperties : public HostTest {
   protected:
-    void SetUp() override { ResetHost(); }
-    void TearDown() override { ResetHost(); }
-
     std::vector<std::string> DefinitionNames(const API_Guid& element, API_PropertyDefinitionFilter filter) {
         GS::Array<API_PropertyDefinition> definitions{API_PropertyDefinition()};
         EXPECT_EQ(ACAPI_Element_GetPropertyDefinitions(element, filter, definitions), NoError);

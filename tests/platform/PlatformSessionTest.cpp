@@ -1,4 +1,5 @@
 // The stand-in host's session: selection, process window, fault injection, registrations, alerts.
+#include "../support/HostFixture.hpp"
 #include "ACAPinc.hpp"
 #include "DG.hpp"
 #include "hostplatform/Faults.hpp"
@@ -14,13 +15,12 @@ using namespace hostplatform;
 
 namespace {
 
-class PlatformSession : public ::testing::Test {
+class PlatformSession : public HostTest {
   protected:
-    void SetUp() override { ResetHost(); }
     void TearDown() override {
         SetProcessObserver(nullptr);
         SetPrintAlerts(false);
-        ResetHost();
+        HostTest::TearDown();
     }
     ProjectBuilder b;
 };
@@ -149,6 +149,7 @@ TEST_F(PlatformSession, ProcessWindowCountsWhatTheAddOnAsks) {
     EXPECT_EQ(window.closed, 1);
     EXPECT_EQ(window.phaseCalls, 0);
     EXPECT_EQ(window.cancelChecks, 0);
+    EXPECT_EQ(ACAPI_ProcessWindow_CloseProcessWindow(), NoError);
 }
 
 TEST_F(PlatformSession, CancelAfterCountsChecksFromWhenItIsSet) {

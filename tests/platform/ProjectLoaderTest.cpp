@@ -1,6 +1,7 @@
 // The project-file loader: the sample project holds what it says, every kind of bad input is refused
 // with one message that names the place, and a file's faults take effect when the project is set.
 #include "hostplatform/ProjectLoader.hpp"
+#include "../support/HostFixture.hpp"
 
 #include "hostplatform/Faults.hpp"
 #include "hostplatform/Host.hpp"
@@ -450,11 +451,8 @@ TEST(ProjectLoader, FileErrorsNameTheCause) {
 
 // ---- Faults of a project file ----
 
-class ProjectFaults : public testing::Test {
+class ProjectFaults : public HostTest {
   protected:
-    void SetUp() override { ResetHost(); }
-    void TearDown() override { ResetHost(); }
-
     static GSErrCode ReadElement(size_t position) {
         API_Element element;
         element.header.guid = CurrentProject().elements.at(position).record.header.guid;

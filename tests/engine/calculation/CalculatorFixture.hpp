@@ -2,7 +2,7 @@
 // quantities loaded into Calculation as the take-off run does before it measures an article.
 #pragma once
 
-#include "../HostAccessFixture.hpp"
+#include "../../support/AddOnFixture.hpp"
 #include "engine/Article.hpp"
 #include "engine/calculation/Calculation.hpp"
 #include "hostplatform/ProjectBuilder.hpp"
@@ -11,10 +11,8 @@
 
 #include <initializer_list>
 
-class CalculatorTest : public HostAccessTest {
+class CalculatorTest : public AddOnTest {
   protected:
-    void SetUp() override { HostAccessTest::SetUp(); }
-
     // Installs the project and fetches the element's quantities; the article is that element's, with
     // the given code and the measure flags named.
     Article Load(hostplatform::ElementRef element, const char* code = "",
