@@ -6,6 +6,7 @@
 #include "engine/host/Main.hpp"
 
 #include <algorithm>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -18,7 +19,6 @@ Int32 Articles::reportCount = 0;
 namespace {
 
 constexpr const char* UnknownGroupCode = "Onbekend";
-constexpr const char* NoClassificationText = "Geen classificatie toegekend";
 constexpr const char* MixedUnitsText = "Meerdere eenheden gevonden";
 constexpr const char* UnreadQuantitiesText = "Hoeveelheden niet leesbaar";
 constexpr const char* ProcessTitle = "Informatie ophalen";
@@ -221,7 +221,7 @@ bool IsGroupIndex(short groupIndex) {
 
 void FileArticles(ElementState& state) {
     if (state.articles.IsEmpty()) {
-        state.base.message = NoClassificationText;
+        state.base.message = Article::NoClassificationMessage();
         Articles::AddToList(std::move(state.base));
         return;
     }
@@ -295,20 +295,26 @@ void KeepClassificationTree(hostaccess::TakeoffCache& cache) {
 // ---- Filing order ----
 
 // Articles are appended while filing; one stable sort per group at the end of the run gives the order
-// of a sorted insert by lower-cased element ID in which equal keys keep their filing order.
+// of a sorted insert by lower-cased element ID in which equal keys keep their filing order. The articles
+// of one element are mostly filed together, so their key is lower-cased once; the sort moves indices,
+// and each article moves once into its place.
 void SortByElementID(GS::Array<Article>& articles) {
-    std::vector<std::pair<GS::UniString, GS::UIndex>> keys;
+    std::vector<GS::UniString> keys;
     keys.reserve(articles.GetSize());
-    for (GS::UIndex i = 0; i < articles.GetSize(); ++i)
-        keys.emplace_back(articles[i].elementID.ToLowerCase(), i);
-    const auto byKey = [](const auto& a, const auto& b) { return a.first < b.first; };
-    if (std::is_sorted(keys.begin(), keys.end(), byKey))
+    for (GS::UIndex i = 0; i < articles.GetSize(); ++i) {
+        const bool sameElement = i > 0 && articles[i].elementID == articles[i - 1].elementID;
+        keys.push_back(sameElement ? keys.back() : articles[i].elementID.ToLowerCase());
+    }
+    if (std::is_sorted(keys.begin(), keys.end()))
         return;
-    std::stable_sort(keys.begin(), keys.end(), byKey);
+    std::vector<GS::UIndex> order(keys.size());
+    std::iota(order.begin(), order.end(), GS::UIndex{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](GS::UIndex a, GS::UIndex b) { return keys[a] < keys[b]; });
     GS::Array<Article> sorted;
     sorted.Reserve(articles.GetSize());
-    for (const auto& key : keys)
-        sorted.Push(std::move(articles[key.second]));
+    for (const GS::UIndex index : order)
+        sorted.Push(std::move(articles[index]));
     articles = std::move(sorted);
 }
 
