@@ -324,12 +324,13 @@ void SortFiledGroups() {
         SortByElementID(Articles::allArticlesGroups[i].articleList);
 }
 
-// From 16 articles on a list grows four-fold where it would double: each growth moves every article the
-// list holds, so a large group moves a third as many while it fills, for some unused room at the end.
+// From 16 to 16,384 articles a list grows four-fold where it would double: each growth moves every article
+// the list holds, so a group moves a third as many while it fills. Past that it doubles again, so that no
+// list's room becomes large enough for the allocator to map it afresh for every take-off.
 void PushArticle(GS::Array<Article>& list, Article&& article) {
     const GS::USize size = list.GetSize();
-    const bool powerOfFour = size >= 16 && (size & (size - 1)) == 0 && (size & 0x55555555u) != 0;
-    if (powerOfFour)
+    const bool powerOfFour = (size & (size - 1)) == 0 && (size & 0x55555555u) != 0;
+    if (powerOfFour && size >= 16 && size <= 4096)
         list.Reserve(size * 4);
     list.Push(std::move(article));
 }
