@@ -46,6 +46,11 @@ void AppendCollidingZones(const API_Guid& guid, GS::Array<GS::UniString>& names,
 
 } // namespace
 
+const GS::UniString& Article::NoClassificationMessage() {
+    static const GS::UniString text = "Geen classificatie toegekend";
+    return text;
+}
+
 bool Article::Equals(GS::UniString text) const {
     if (!text.EndsWith("."))
         text += ".";

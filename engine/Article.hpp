@@ -55,7 +55,7 @@ class Article {
     GS::UniString thicknessCm;
     GS::UniString thicknessMm;
     GS::UniString layerName;
-    GS::UniString message = "Geen classificatie toegekend";
+    GS::UniString message = NoClassificationMessage();
     GS::UniString materialId;
     GS::UniString materialDescription;
     GS::UniString propertyName;
@@ -70,6 +70,9 @@ class Article {
     walltype wallType = WallTypeNone;
 
     // A "." is appended to an argument that does not end in one; true when code equals the result.
+    // Decoded once: every new article starts with this text.
+    static const GS::UniString& NoClassificationMessage();
+
     bool Equals(GS::UniString text) const;
     // Exact, case-sensitive prefix and suffix tests of code.
     bool Starts(GS::UniString prefix) const;

@@ -6,6 +6,7 @@
 #include "engine/host/Main.hpp"
 
 #include <algorithm>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -17,10 +18,9 @@ Int32 Articles::reportCount = 0;
 
 namespace {
 
-constexpr const char* kNoClassificationText = "Geen classificatie toegekend";
 constexpr const char* kMixedUnitsText = "Meerdere eenheden gevonden";
 constexpr const char* kUnreadQuantitiesText = "Hoeveelheden niet leesbaar";
-constexpr const char* ProcessTitle = "Informatie ophalen";
+constexpr const char* kProcessTitle = "Informatie ophalen";
 // Group numbers are 16-bit: items past this many are not made into groups.
 constexpr GS::USize kMaxItemGroups = 32767;
 
@@ -220,7 +220,7 @@ bool IsGroupIndex(short groupIndex) {
 
 void FileArticles(ElementState& state) {
     if (state.articles.IsEmpty()) {
-        state.base.message = kNoClassificationText;
+        state.base.message = Article::NoClassificationMessage();
         Articles::AddToList(std::move(state.base));
         return;
     }
@@ -294,20 +294,26 @@ void KeepClassificationTree(hostaccess::TakeoffCache& cache) {
 // ---- Filing order ----
 
 // Articles are appended while filing; one stable sort per group at the end of the run gives the order
-// of a sorted insert by lower-cased element ID in which equal keys keep their filing order.
+// of a sorted insert by lower-cased element ID in which equal keys keep their filing order. The articles
+// of one element are mostly filed together, so their key is lower-cased once; the sort moves indices,
+// and each article moves once into its place.
 void SortByElementID(GS::Array<Article>& articles) {
-    std::vector<std::pair<GS::UniString, GS::UIndex>> keys;
+    std::vector<GS::UniString> keys;
     keys.reserve(articles.GetSize());
-    for (GS::UIndex i = 0; i < articles.GetSize(); ++i)
-        keys.emplace_back(articles[i].elementID.ToLowerCase(), i);
-    const auto byKey = [](const auto& a, const auto& b) { return a.first < b.first; };
-    if (std::is_sorted(keys.begin(), keys.end(), byKey))
+    for (GS::UIndex i = 0; i < articles.GetSize(); ++i) {
+        const bool sameElement = i > 0 && articles[i].elementID == articles[i - 1].elementID;
+        keys.push_back(sameElement ? keys.back() : articles[i].elementID.ToLowerCase());
+    }
+    if (std::is_sorted(keys.begin(), keys.end()))
         return;
-    std::stable_sort(keys.begin(), keys.end(), byKey);
+    std::vector<GS::UIndex> order(keys.size());
+    std::iota(order.begin(), order.end(), GS::UIndex{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](GS::UIndex a, GS::UIndex b) { return keys[a] < keys[b]; });
     GS::Array<Article> sorted;
     sorted.Reserve(articles.GetSize());
-    for (const auto& key : keys)
-        sorted.Push(std::move(articles[key.second]));
+    for (const GS::UIndex index : order)
+        sorted.Push(std::move(articles[index]));
     articles = std::move(sorted);
 }
 
@@ -315,6 +321,17 @@ void SortByElementID(GS::Array<Article>& articles) {
 void SortFiledGroups() {
     for (GS::UIndex i = 1; i < Articles::allArticlesGroups.GetSize(); ++i)
         SortByElementID(Articles::allArticlesGroups[i].articleList);
+}
+
+// From 16 to 16,384 articles a list grows four-fold where it would double: each growth moves every article
+// the list holds, so a group moves a third as many while it fills. Past that it doubles again, so that no
+// list's room becomes large enough for the allocator to map it afresh for every take-off.
+void PushArticle(GS::Array<Article>& list, Article&& article) {
+    const GS::USize size = list.GetSize();
+    const bool powerOfFour = (size & (size - 1)) == 0 && (size & 0x55555555u) != 0;
+    if (powerOfFour && size >= 16 && size <= 4096)
+        list.Reserve(size * 4);
+    list.Push(std::move(article));
 }
 
 void DropResult() {
@@ -411,7 +428,7 @@ bool Articles::EvaluateElements() {
     hostaccess::TakeoffCache cache;
     KeepClassificationTree(cache);
 
-    const GS::UniString title(ProcessTitle);
+    const GS::UniString title(kProcessTitle);
     Int32 phaseCount = 1;
     ACAPI_ProcessWindow_InitProcessWindow(&title, &phaseCount);
     const GS::UniString subtitle = GS::UniString::Printf("%d elementen", static_cast<int>(count));
@@ -466,7 +483,7 @@ void Articles::AddToList(Article article) {
 
     ArticleGroup& unknown = allArticlesGroups[QelmCode::kReportGroup];
     if (article.groupIndex == QelmCode::kReportGroup) {
-        unknown.articleList.Push(std::move(article));
+        PushArticle(unknown.articleList, std::move(article));
         ++reportCount;
         return;
     }
@@ -474,7 +491,7 @@ void Articles::AddToList(Article article) {
         article.groupIndex = QelmCode::kReportGroup;
         article.message =
             GS::UniString(kMixedUnitsText) + " (" + group.measurementUnit + " en " + article.unit + ")";
-        unknown.articleList.Push(std::move(article));
+        PushArticle(unknown.articleList, std::move(article));
         ++reportCount;
         return;
     }
@@ -482,6 +499,6 @@ void Articles::AddToList(Article article) {
         group.measurementUnit = article.unit;
         group.line2 = article.unit;
     }
-    group.articleList.Push(std::move(article));
+    PushArticle(group.articleList, std::move(article));
     ++articleCount;
 }

@@ -4,14 +4,23 @@
 
 namespace hostplatform {
 
+namespace {
+
+// The guid at a position of the element list, for the index.
+auto GuidAtIn(const std::vector<Element>& elements) {
+    return [&elements](size_t position) -> const API_Guid& { return elements[position].record.header.guid; };
+}
+
+} // namespace
+
 Element* Project::FindElement(const API_Guid& guid) {
-    const auto found = elementIndex.find(guid);
-    return found == elementIndex.end() ? nullptr : &elements[found->second];
+    const auto found = elementIndex.Find(guid, GuidAtIn(elements));
+    return found ? &elements[*found] : nullptr;
 }
 
 const Element* Project::FindElement(const API_Guid& guid) const {
-    const auto found = elementIndex.find(guid);
-    return found == elementIndex.end() ? nullptr : &elements[found->second];
+    const auto found = elementIndex.Find(guid, GuidAtIn(elements));
+    return found ? &elements[*found] : nullptr;
 }
 
 const PropertyDefinition* Project::FindPropertyDefinition(const API_Guid& guid) const {
@@ -28,7 +37,7 @@ const PropertyDefinition* Project::FindPropertyDefinition(const API_Guid& guid) 
 
 bool Project::AddElement(Element element) {
     const API_Guid guid = element.record.header.guid;
-    if (!elementIndex.try_emplace(guid, elements.size()).second)
+    if (!elementIndex.Insert(guid, elements.size(), GuidAtIn(elements)))
         return false;
     elements.push_back(std::move(element));
     return true;

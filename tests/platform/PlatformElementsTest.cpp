@@ -315,3 +315,18 @@ TEST_F(PlatformElements, AProjectRefusesADuplicateGuid) {
     EXPECT_EQ(project.elements.size(), 1u);
     EXPECT_EQ(project.FindElement(element.record.header.guid), &project.elements[0]);
 }
+
+TEST_F(PlatformElements, EveryElementIsFoundAtItsPlaceAfterTheIndexGrows) {
+    Project project;
+    for (int i = 0; i < 1000; ++i) {
+        Element element;
+        element.record.header.guid = b.NewGuid();
+        ASSERT_TRUE(project.AddElement(element));
+    }
+    for (const Element& element : project.elements) {
+        EXPECT_EQ(project.FindElement(element.record.header.guid), &element);
+        EXPECT_FALSE(project.AddElement(element));
+    }
+    EXPECT_EQ(project.FindElement(b.NewGuid()), nullptr);
+    EXPECT_EQ(project.elements.size(), 1000u);
+}

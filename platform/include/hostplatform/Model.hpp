@@ -4,6 +4,7 @@
 
 #include "ACAPinc.hpp"
 #include "hostplatform/Faults.hpp"
+#include "hostplatform/GuidIndex.hpp"
 
 #include <array>
 #include <map>
@@ -107,7 +108,7 @@ struct Story {
 
 struct Project {
     std::vector<Element> elements; // in creation order: the order of element lists
-    std::unordered_map<API_Guid, size_t> elementIndex;
+    GuidIndex elementIndex;
 
     std::vector<PropertyDefinition> propertyDefinitions;
     std::vector<ClassificationSystem> classificationSystems;
