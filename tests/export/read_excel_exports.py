@@ -16,18 +16,9 @@ import zipfile
 import openpyxl
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "xlsx"))
-from read_workbook import dutch_locale  # noqa: E402
+from read_workbook import check, checks, dutch_locale  # noqa: E402
 
 KEPT = b"the previous export, which a cancelled one must leave alone"
-checks = {"passed": 0, "failed": 0}
-
-
-def check(condition, what):
-    if condition:
-        checks["passed"] += 1
-    else:
-        checks["failed"] += 1
-        print("FAILED:", what)
 
 
 def run_writer(writer, folder, env):
