@@ -7,10 +7,6 @@
 #include "hostplatform/Faults.hpp"
 #include "hostplatform/HostCalls.hpp"
 
-#include <cstdint>
-
-#include <sys/mman.h>
-
 namespace hostplatform {
 
 namespace detail {
@@ -30,30 +26,6 @@ void NotifyProcessObserver() {
 
 using detail::State;
 
-namespace {
-
-// The element records of a large model span many more pages than the processor keeps translations for:
-// moved onto huge pages, where the system grants them, a take-off's look-ups stop waiting for page-table
-// walks. The order, and so the element index, stays as it was.
-void MoveOntoHugePages(std::vector<Element>& elements) {
-    constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
-    const std::size_t bytes = elements.size() * sizeof(Element);
-    if (bytes < 4 * kHugePage)
-        return;
-    std::vector<Element> moved;
-    moved.reserve(elements.size());
-    const auto start = reinterpret_cast<std::uintptr_t>(moved.data());
-    const std::uintptr_t begin = (start + kHugePage - 1) & ~(kHugePage - 1);
-    const std::uintptr_t end = (start + bytes) & ~(kHugePage - 1);
-    // Advice only: without huge pages the records stay on ordinary ones.
-    madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-    for (Element& element : elements)
-        moved.push_back(std::move(element));
-    elements = std::move(moved);
-}
-
-} // namespace
-
 Project& CurrentProject() {
     return State().project;
 }
@@ -65,7 +37,6 @@ void SetProject(Project project) {
         Faults::Inject(fault);
     if (project.cancelAfter)
         Faults::CancelAfter(*project.cancelAfter);
-    MoveOntoHugePages(project.elements);
     State().project = std::move(project);
 }
 
