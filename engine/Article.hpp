@@ -98,6 +98,8 @@ class Article {
     // Measures the article: the user's unit choice when it applies, else every set measure flag in turn
     // through the calculator of its element type. The flag is handed only to Beam::GetSurfaceProperty.
     // Nothing raised below leaves it; what was measured before a failure stays.
+    // This and CalculateUserPropertyValues are defined with the calculators' dispatch, in
+    // engine/calculation/ArticleDispatch.cpp.
     void CalculatePropertyValues(bool fromProperties);
     // Applies the element's unit-choice property ("Meeteenheid ..."); true when a choice was applied.
     // Nothing raised below leaves it (false then).

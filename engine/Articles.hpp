@@ -4,8 +4,9 @@
 //
 // Sources: RuleTables.cpp (tables and exclusion tests), ArticlesRun.cpp (take-off run and filing),
 // ArticlesGroups.cpp (group look-ups by code, higher-level groups and group queries),
-// ArticlesResolution.cpp (classification lookup and type-2/3 resolution), ArticlesBuilders.cpp (skin
-// and section builders).
+// ArticlesResolution.cpp (classification lookup and type-2/3 resolution), ArticlesBuilders.cpp (the
+// builders' shared reads, slabs, roofs and shells), ArticlesBuildersWalls.cpp (walls),
+// ArticlesBuildersSections.cpp (beams and columns), ArticlesBuildersOpenings.cpp (openings).
 #pragma once
 
 #include "engine/Article.hpp"

@@ -1,6 +1,7 @@
 // Host reads shared by the skin and section builders of Articles: building materials, composite skins,
-// beam and column segments and the skin rows of complex profiles. Every memo and attribute definition
-// fetched here is released before the function returns, on every path. Nothing raises.
+// beam and column segments and the skin rows of complex profiles. Outside a take-off every memo and
+// attribute definition fetched here is released before the function returns, on every path; inside one
+// the take-off's cache keeps them and releases them when the take-off ends. Nothing raises.
 #pragma once
 
 #include "engine/Article.hpp"

@@ -1,5 +1,6 @@
 // The spreadsheet export: the summary bill, the detailed bill and the Bouwsoft workbook of the last
-// take-off, written through the worksheet adapter (export/Workbook.hpp) and saved as one .xlsx file.
+// take-off, written through the worksheet adapter (export/xlsx/Workbook.hpp) and saved as one .xlsx
+// file.
 //
 // Excel holds static members only. The module state below is shared by every writer without locking:
 // one export runs at a time, on the host's main thread. CreateXls sets it up before it writes; the

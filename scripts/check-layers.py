@@ -9,6 +9,7 @@ The layers and what each may include (the same graph as the layer libraries in C
     palette                              bill writers and all below
     add-on entry (addon)                 palette and all below
 The host's interfaces (GS.hpp, ACAPinc.hpp, ...) are open to every layer; hostplatform/ is open to none.
+docs/architecture.md maps the layers, the one allowed exception and a walk through the code.
 
 usage: check-layers.py [ROOT]     (ROOT defaults to the repository)
 """
