@@ -227,12 +227,14 @@ std::string Save(Session& session, const Args& args) {
     session.savePath.clear();
     if (args[0].empty())
         return "the answer is empty; give the path of the file";
-    // A save dialog always answers a full path.
+    // The add-on gets the path as host text: other bytes would name another file.
+    if (GS::UniString::FromUtf8(args[0]).ToUtf8() != args[0])
+        return "the path is not valid UTF-8";
+    // A save dialog always answers a full path. Not normalised: "link/.." is where the link leads to.
     std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(args[0], error);
+    const std::string path = std::filesystem::absolute(args[0], error).string();
     if (error)
         return "cannot make the path absolute: " + error.message();
-    const std::string path = absolute.lexically_normal().string();
     hostplatform::AnswerNextSaveDialog(path, args.size() > 1 ? *ParseInteger(args[1]) : -1);
     session.savePath = path;
     session.saveStamp = StampOf(path);
