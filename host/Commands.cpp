@@ -319,7 +319,7 @@ const std::vector<CommandSpec>& CommandTable() {
         {"enter", "", 0, {}, Enter, "press Enter"},
         {"return", "", 0, {}, Return, "press Return"},
         {"resize", "H V", 2, {Short, Short}, Resize, "grow the dialog by H and V pixels"},
-        {"save", "PATH [FILTER]", 1, {Text, Integer}, Save, "answer the next save dialog"},
+        {"save", "PATH [FILTER]", 1, {Text, Filter}, Save, "answer the next save dialog"},
         {"cancel-save", "", 0, {}, CancelSave, "cancel the next save dialog"},
         {"saved", "", 0, {}, Saved, "check that the file of the last save answer was written since"},
         {"cancel-after", "K", 1, {Count}, CancelAfter, "cancel the next process window at its K-th check"},

@@ -14,6 +14,14 @@ namespace {
 // by a test.
 constexpr UInt64 kMaxScriptBytes = UInt64{16} << 20;
 
+// "0 "Samenvattende meetstaat", 1 ...": the filters for a message.
+std::string SaveFilterList() {
+    std::string list;
+    for (size_t i = 0; i < kSaveFilters.size(); ++i)
+        list += (i == 0 ? "" : ", ") + std::to_string(i) + " \"" + std::string(kSaveFilters[i]) + "\"";
+    return list;
+}
+
 // "" when the word fits the kind, else what is wrong with it.
 std::string ArgumentProblem(ArgKind kind, const std::string& word) {
     if (kind == ArgKind::Text || kind == ArgKind::Row)
@@ -26,6 +34,8 @@ std::string ArgumentProblem(ArgKind kind, const std::string& word) {
     if (kind == ArgKind::Short &&
         (*number < std::numeric_limits<short>::min() || *number > std::numeric_limits<short>::max()))
         return "is out of range (-32768 to 32767)";
+    if (kind == ArgKind::Filter && (*number < 0 || *number >= std::ssize(kSaveFilters)))
+        return "is no filter of the save dialog (" + SaveFilterList() + ")";
     return "";
 }
 
