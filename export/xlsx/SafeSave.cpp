@@ -68,21 +68,109 @@ bool SyncPath(const std::string& path, int flags) {
     return synced;
 }
 
-// An existing file is replaced only when the user may write it and it has no other names.
-bool MayReplace(const std::string& target, const struct stat& existing, std::string& error) {
-    if (existing.st_nlink > 1) {
-        error = "'" + target + "' has " + std::to_string(existing.st_nlink - 1) +
-                " other name(s) (hard links); saving would split them";
+// Closes the descriptor it holds when it goes.
+class Fd {
+  public:
+    explicit Fd(int fd = -1) : fd_(fd) {}
+    ~Fd() {
+        if (fd_ >= 0)
+            close(fd_);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    Fd& operator=(int fd) {
+        if (fd_ >= 0)
+            close(fd_);
+        fd_ = fd;
+        return *this;
+    }
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+const char* KindOf(mode_t mode) {
+    switch (mode & S_IFMT) {
+    case S_IFDIR:
+        return "a folder";
+    case S_IFIFO:
+        return "a FIFO";
+    case S_IFCHR:
+        return "a character device";
+    case S_IFBLK:
+        return "a block device";
+    case S_IFSOCK:
+        return "a socket";
+    case S_IFLNK:
+        return "a symbolic link";
+    default:
+        return "a special file";
+    }
+}
+
+bool IsRegular(const std::string& file, const struct stat& info, std::string& error) {
+    if (S_ISREG(info.st_mode))
+        return true;
+    error =
+        "'" + file + "' is " + KindOf(info.st_mode) + ", not a regular file; only a regular file is replaced";
+    return false;
+}
+
+// The file at the target, open for writing, and its status; no descriptor when there is none.
+struct OldFile {
+    Fd fd;
+    struct stat info {};
+};
+
+// An existing target is replaced only when it is a regular file that the user may write and that has
+// no other names. Opening it for writing (without truncating) asks the real question: modes, ACLs,
+// read-only mounts and immutable files all answer here. Its kind is known before it is opened, so no
+// device or FIFO is ever opened.
+bool OpenOld(const std::string& target, OldFile& old, std::string& error) {
+    struct stat seen {};
+    if (lstat(target.c_str(), &seen) != 0) {
+        if (errno == ENOENT)
+            return true;
+        error = SystemError("cannot examine", target);
         return false;
     }
-    // Opening it for writing (without truncating) asks the real question: modes, ACLs, read-only
-    // mounts and immutable files all answer here.
-    const int fd = open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
+    if (!IsRegular(target, seen, error))
+        return false;
+    old.fd = open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
+    if (old.fd.get() < 0) {
         error = "'" + target + "' cannot be written: " + std::strerror(errno);
         return false;
     }
-    close(fd);
+    if (fstat(old.fd.get(), &old.info) != 0 || old.info.st_dev != seen.st_dev ||
+        old.info.st_ino != seen.st_ino) {
+        error = "'" + target + "' was replaced by another file while saving";
+        return false;
+    }
+    if (old.info.st_nlink > 1) {
+        error = "'" + target + "' has " + std::to_string(old.info.st_nlink - 1) +
+                " other name(s) (hard links); saving would split them";
+        return false;
+    }
+    return true;
+}
+
+// Gives the temporary file the old file's permissions, if there is one, and flushes it.
+bool PrepareTemp(const std::string& temp_path, const std::string& target, std::string& error) {
+    OldFile old;
+    if (!OpenOld(target, old, error))
+        return false;
+    const Fd temp(open(temp_path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (temp.get() < 0) {
+        error = SystemError("cannot open", temp_path);
+        return false;
+    }
+    if (old.fd.get() >= 0)
+        (void)fchmod(temp.get(), old.info.st_mode & 07777);
+    if (fsync(temp.get()) != 0) {
+        error = SystemError("cannot flush", temp_path);
+        return false;
+    }
     return true;
 }
 
@@ -204,6 +292,11 @@ std::string ResolveLinks(const std::string& path, std::string& error) {
     return {};
 }
 
+bool IsReplaceable(const std::string& file, std::string& error) {
+    struct stat info {};
+    return lstat(file.c_str(), &info) != 0 || IsRegular(file, info, error);
+}
+
 std::string ReserveTempBeside(const std::string& target, std::string& error) {
     const auto slash = target.rfind('/');
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
@@ -283,16 +376,7 @@ bool CheckWorkbookZip(const std::string& path, const SheetDigest& sheet, std::st
 }
 
 bool ReplaceTarget(const std::string& temp_path, const std::string& target, std::string& error) {
-    struct stat existing {};
-    if (stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
-        if (!MayReplace(target, existing, error)) {
-            DiscardTemp(temp_path);
-            return false;
-        }
-        chmod(temp_path.c_str(), existing.st_mode & 07777);
-    }
-    if (!SyncPath(temp_path, O_RDONLY)) {
-        error = SystemError("cannot flush", temp_path);
+    if (!PrepareTemp(temp_path, target, error)) {
         DiscardTemp(temp_path);
         return false;
     }

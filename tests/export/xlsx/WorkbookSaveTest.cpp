@@ -9,11 +9,14 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include <cerrno>
 #include <functional>
 #include <set>
+#include <vector>
 
 #include <grp.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -203,6 +206,44 @@ TEST(WorkbookSave, AFileWithOtherNamesIsNotSplit) {
     EXPECT_EQ(ReadFile(target), kOldBytes);
     EXPECT_EQ(ReadFile(folder.file("tweede-naam.xlsx")), kOldBytes);
     EXPECT_EQ(ListFolder(folder.path()).size(), 2u);
+}
+
+TEST(WorkbookSave, OnlyARegularFileIsReplaced) {
+    TempFolder folder;
+    const struct {
+        const char* name;
+        mode_t kind;
+        dev_t device;
+    } nodes[] = {
+        {"fifo.xlsx", S_IFIFO, 0},
+        {"socket.xlsx", S_IFSOCK, 0},
+        {"null.xlsx", S_IFCHR, makedev(1, 3)}, // as the system's null device
+    };
+    std::vector<std::string> targets;
+    for (const auto& node : nodes) {
+        if (mknod(folder.file(node.name).c_str(), node.kind | 0666, node.device) == 0)
+            targets.push_back(folder.file(node.name));
+        else
+            EXPECT_EQ(errno, EPERM) << node.name; // a device needs the privilege to make one
+    }
+    if (targets.size() == std::size(nodes)) {
+        ASSERT_EQ(symlink("null.xlsx", folder.file("link.xlsx").c_str()), 0);
+        targets.push_back(folder.file("link.xlsx"));
+    }
+    const std::set<std::string> before = ListFolder(folder.path());
+    for (const std::string& target : targets) {
+        const Status saved = SaveThreeRows(target);
+        EXPECT_EQ(saved.error, Error::replace_failed) << target;
+        EXPECT_NE(saved.message.find("not a regular file"), std::string::npos) << saved.message;
+    }
+    EXPECT_EQ(ListFolder(folder.path()), before);
+    for (const auto& node : nodes) {
+        struct stat info {};
+        if (lstat(folder.file(node.name).c_str(), &info) == 0) {
+            EXPECT_EQ(info.st_mode & S_IFMT, node.kind) << node.name;
+            EXPECT_EQ(info.st_rdev, node.device) << node.name;
+        }
+    }
 }
 
 TEST(WorkbookSave, EveryNameTheFileSystemTakesCanBeSavedTo) {
