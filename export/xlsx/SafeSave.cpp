@@ -1,5 +1,6 @@
 #include "export/xlsx/SafeSave.hpp"
 
+#include "export/xlsx/FileAttributes.hpp"
 #include "export/xlsx/XmlPartCheck.hpp"
 
 #include <unzip.h>
@@ -155,7 +156,7 @@ bool OpenOld(const std::string& target, OldFile& old, std::string& error) {
     return true;
 }
 
-// Gives the temporary file the old file's permissions, if there is one, and flushes it.
+// Carries the old file's attributes, if there is one, over to the temporary file and flushes it.
 bool PrepareTemp(const std::string& temp_path, const std::string& target, std::string& error) {
     OldFile old;
     if (!OpenOld(target, old, error))
@@ -165,8 +166,8 @@ bool PrepareTemp(const std::string& temp_path, const std::string& target, std::s
         error = SystemError("cannot open", temp_path);
         return false;
     }
-    if (old.fd.get() >= 0)
-        (void)fchmod(temp.get(), old.info.st_mode & 07777);
+    if (old.fd.get() >= 0 && !CarryAttributes(old.fd.get(), old.info, temp.get(), target, error))
+        return false;
     if (fsync(temp.get()) != 0) {
         error = SystemError("cannot flush", temp_path);
         return false;
@@ -305,9 +306,13 @@ std::string ReserveTempBeside(const std::string& target, std::string& error) {
         return {};
     }
     const std::string stem = TempStem(FolderOf(target), name);
+    // The file it replaces may be for its owner's eyes only: until the temporary file has that file's
+    // attributes, no one else may read it.
+    struct stat existing {};
+    const mode_t mode = lstat(target.c_str(), &existing) == 0 ? 0600 : 0666;
     for (int attempt = 0; attempt < 64; ++attempt) {
         std::string candidate = stem + RandomSuffix() + ".tmp";
-        const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0) {
             close(fd);
             return candidate;

@@ -61,7 +61,7 @@ enum class Error : std::uint8_t {
     temp_file,       // no temporary file could be made beside the target
     incomplete_file, // the written file is not a complete, readable workbook
     replace_failed,  // the target cannot be replaced: not a regular file, not writable, other names, a
-                     // link loop, rename
+                     // link loop, attributes that cannot be kept, rename
 };
 
 struct Status {
