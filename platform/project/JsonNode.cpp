@@ -127,6 +127,16 @@ class CheckedBuilder {
     std::vector<Frame> frames_;
 };
 
+// The parser takes a zero byte outside a text for the end of the input, which would load the part of
+// the file before it as the whole project; it is refused at its line and column, in the parser's words.
+[[noreturn]] void FailZeroByte(const std::string& text, size_t at) {
+    const size_t newline = text.rfind('\n', at);
+    const size_t column = newline == std::string::npos ? at + 1 : at - newline;
+    const auto line = std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n') + 1;
+    throw ProjectFileError("parse error at line " + std::to_string(line) + ", column " +
+                           std::to_string(column) + ": syntax error - unexpected zero byte U+0000");
+}
+
 size_t Utf16Units(const std::string& utf8) {
     return GS::UniString(utf8.c_str()).GetLength();
 }
@@ -134,11 +144,19 @@ size_t Utf16Units(const std::string& utf8) {
 } // namespace
 
 Json ParseProjectJson(const std::string& text) {
+    const size_t zero = text.find('\0');
     try {
         Json root;
         CheckedBuilder builder(root);
         Json::sax_parse(text, &builder);
+        if (zero != std::string::npos)
+            FailZeroByte(text, zero);
         return root;
+    } catch (const Json::parse_error& error) {
+        // The parser reads no further than a zero byte, so a fault it met earlier comes first.
+        if (zero != std::string::npos && error.byte > zero)
+            FailZeroByte(text, zero);
+        throw ProjectFileError(ParserMessage(error));
     } catch (const Json::exception& error) {
         throw ProjectFileError(ParserMessage(error));
     }

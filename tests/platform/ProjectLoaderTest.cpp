@@ -17,6 +17,7 @@
 #include <vector>
 
 using namespace hostplatform;
+using namespace std::string_literals;
 
 namespace {
 
@@ -271,6 +272,12 @@ std::vector<BadCase> BadCases() {
     return {
         {"broken JSON", "{\"layers\": [\"a\",\n  ]}", "parse error at line 2, column 3: syntax error..."},
         {"empty file", "", "parse error at line 1, column 1..."},
+        {"zero byte after the project", "{\"layers\": []}\0{{{ not json"s,
+         "parse error at line 1, column 15: syntax error - unexpected zero byte U+0000"},
+        {"zero byte between members", "{\"layers\": [],\n \0\"elements\": []}"s,
+         "parse error at line 2, column 2: syntax error - unexpected zero byte U+0000"},
+        {"fault before a zero byte", "{\"layers\": [,]}\0"s,
+         "parse error at line 1, column 13: syntax error while parsing value..."},
         {"top level not an object", "[]", "(top level): expected an object, found an array"},
         {"wrong type", R"({"layers": "21 Buitenwanden"})", "/layers: expected an array, found a text"},
         {"unknown top-level key", R"({"layer": []})", "/layer: unknown key \"layer\" for a project..."},
