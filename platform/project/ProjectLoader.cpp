@@ -9,6 +9,7 @@
 #include <cstring>
 #include <iterator>
 #include <type_traits>
+#include <unordered_set>
 
 namespace hostplatform {
 
@@ -247,12 +248,12 @@ class ProjectReader {
     void ReadAllFaults(const Node& section) { ReadFaults(section, c_); }
 
     void ReadSelection(const Node& list) {
+        std::unordered_set<API_Guid> selected;
         for (const Node& entry : list.Elements()) {
             API_Neig neig(c_.elements.Resolve(entry));
             neig.neigID = APINeigOfElemType(c_.elementTypes.at(neig.guid));
-            for (const API_Neig& earlier : c_.project.selection)
-                if (earlier.guid == neig.guid)
-                    entry.Fail("the element is already selected");
+            if (!selected.insert(neig.guid).second)
+                entry.Fail("the element is already selected");
             c_.project.selection.push_back(neig);
         }
     }

@@ -88,6 +88,7 @@ struct LoadContext {
     AttributeTable libParts{"library part"};
     std::map<std::string, std::vector<short>> storyNames;
 
+    bool HasStory(Int64 index) const;
     short ResolveStory(const Node& reference) const;
     // {"system": ..., "item": ..., "visible": ...} entries; one item per system.
     std::vector<ClassificationRef> ReadClassificationRefs(const Node& list) const;

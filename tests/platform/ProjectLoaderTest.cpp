@@ -50,6 +50,14 @@ std::string WithElements(const std::string& elements, const std::string& more = 
     return text;
 }
 
+// Members "k0": 0, "k1": 0, ... of an object of this many keys.
+std::string NumberedKeys(size_t count) {
+    std::string members;
+    for (size_t i = 0; i < count; ++i)
+        members += (i == 0 ? "\"k" : ", \"k") + std::to_string(i) + "\": 0";
+    return members;
+}
+
 std::string Repeat(const std::string& text, size_t times) {
     std::string repeated;
     for (size_t i = 0; i < times; ++i)
@@ -283,6 +291,8 @@ std::vector<BadCase> BadCases() {
         {"unknown top-level key", R"({"layer": []})", "/layer: unknown key \"layer\" for a project..."},
         {"key given twice", R"({"layers": [], "layers": []})",
          "/layers: key \"layers\" is given twice in one object"},
+        {"key given twice in a wide object", R"({"projectNotes": {)" + NumberedKeys(40) + R"(, "k3": 0}})",
+         "/projectNotes/k3: key \"k3\" is given twice in one object"},
         {"missing required key",
          WithElements(R"([{"type": "wall", "structure": "basic", "material": "Baksteen"}])"),
          "/elements/0: missing key \"thickness\""},
@@ -357,6 +367,21 @@ std::vector<BadCase> BadCases() {
          "have)"},
         {"bad IFC GlobalId", WithElements(R"([{"type": "zone", "ifcGlobalId": "4abc"}])"),
          "/elements/0/ifcGlobalId: \"4abc\" is no IFC GlobalId..."},
+        {"property given twice",
+         R"({"propertyDefinitions": [{"name": "A", "guid": ")" + guidA + R"(", "valueType": "real"}],
+             "elements": [{"type": "zone", "properties": {"A": 1, ")" +
+             guidA + R"(": 2}}]})",
+         "/elements/0/properties/" + guidA + ": a second value for the same property definition"},
+        {"collision listed twice",
+         WithElements("[" + Wall + R"(, {"type": "zone", "collisions": ["W1", "W1"]}])"),
+         "/elements/1/collisions/1: this collision is listed twice"},
+        {"two items of one system",
+         WithElements(R"([{"type": "zone", "classifications": [{"system": "QELM", "item": "20."},
+                                                                {"system": "QELM", "item": "20.13."}]}])"),
+         "/elements/0/classifications/1/system: a second item of the same classification system (one item "
+         "per system)"},
+        {"story index beyond the stories", WithElements(R"([{"type": "zone", "story": 2}])"),
+         "/elements/0/story: no story has the index 2"},
         {"element selected twice", WithElements("[" + Wall + "]", R"(, "selection": ["W1", "W1"])"),
          "/selection/1: the element is already selected"},
         {"other format version", R"({"formatVersion": 2})",
