@@ -255,6 +255,7 @@ API_Guid RegisterElement(const Node& n, const ElementKind& kind, LoadContext& c)
     if (c.elements.HasName(text))
         key->Fail("duplicate element key " + Quote(text));
     c.elements.Add(text, guid);
+    c.elementKeys.push_back({text, guid});
     return guid;
 }
 

@@ -265,15 +265,27 @@ class ProjectReader {
 
 } // namespace projectfile
 
-Project LoadProjectText(const std::string& jsonText) {
+namespace {
+
+LoadedProject Load(const std::string& jsonText) {
     const projectfile::Json root = projectfile::ParseProjectJson(jsonText);
     projectfile::LoadContext context;
     projectfile::ProjectReader(context).Read(projectfile::Node(root, ""));
-    return std::move(context.project);
+    return {std::move(context.project), std::move(context.elementKeys)};
+}
+
+} // namespace
+
+Project LoadProjectText(const std::string& jsonText) {
+    return Load(jsonText).project;
 }
 
 Project LoadProjectFile(const std::string& path) {
-    return LoadProjectText(projectfile::ReadFileText(path));
+    return LoadProjectFileWithKeys(path).project;
+}
+
+LoadedProject LoadProjectFileWithKeys(const std::string& path) {
+    return Load(projectfile::ReadFileText(path));
 }
 
 } // namespace hostplatform

@@ -11,6 +11,7 @@
 
 #include "JsonNode.hpp"
 #include "hostplatform/Model.hpp"
+#include "hostplatform/ProjectLoader.hpp"
 
 #include <map>
 #include <optional>
@@ -81,6 +82,7 @@ struct LoadContext {
     std::unordered_map<API_Guid, NameTable> itemsOfSystem;
     NameTable propertyDefinitions{"property definition"};
     NameTable elements{"element"};
+    std::vector<ElementKey> elementKeys; // in file order
     std::unordered_map<API_Guid, API_ElemTypeID> elementTypes;
     AttributeTable layers{"layer"};
     AttributeTable materials{"building material"};
