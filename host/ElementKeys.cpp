@@ -1,29 +1,12 @@
 #include "ElementKeys.hpp"
 
-#include <nlohmann/json.hpp>
-
-#include <fstream>
-
 namespace qelmhost {
 
-ElementKeys ElementKeys::FromProjectFile(const std::string& path, const hostplatform::Project& project) {
-    ElementKeys keys;
-    std::ifstream file(path);
-    const nlohmann::json root = nlohmann::json::parse(file, nullptr, false);
-    if (!root.is_object() || !root.contains("elements") || !root["elements"].is_array())
-        return keys;
-    const nlohmann::json& elements = root["elements"];
-    if (elements.size() != project.elements.size())
-        return keys;
-    for (size_t i = 0; i < elements.size(); ++i) {
-        const auto key = elements[i].find("key");
-        if (key == elements[i].end() || !key->is_string())
-            continue;
-        const API_Guid guid = project.elements[i].record.header.guid;
-        keys.guidOfKey_.emplace(key->get<std::string>(), guid);
-        keys.keyOfGuid_.emplace(guid, key->get<std::string>());
+ElementKeys::ElementKeys(const std::vector<hostplatform::ElementKey>& keys) {
+    for (const hostplatform::ElementKey& key : keys) {
+        guidOfKey_.emplace(key.key, key.guid);
+        keyOfGuid_.emplace(key.guid, key.key);
     }
-    return keys;
 }
 
 std::optional<API_Guid> ElementKeys::Find(std::string_view name, const hostplatform::Project& project) const {

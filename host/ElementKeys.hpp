@@ -3,21 +3,21 @@
 #pragma once
 
 #include "hostplatform/Model.hpp"
+#include "hostplatform/ProjectLoader.hpp"
 
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qelmhost {
 
 class ElementKeys {
   public:
     ElementKeys() = default;
-    // Reads the "key" of every element of the project file; the loaded project holds the file's
-    // elements in file order, so element i of the file is element i of the project. A file whose
-    // element count differs from the project's gives no keys.
-    static ElementKeys FromProjectFile(const std::string& path, const hostplatform::Project& project);
+    // The keys that the loader read with the project, from the same reading of the file.
+    explicit ElementKeys(const std::vector<hostplatform::ElementKey>& keys);
 
     // The element that the key or the guid text names, when the project holds it.
     std::optional<API_Guid> Find(std::string_view name, const hostplatform::Project& project) const;

@@ -16,6 +16,7 @@
 #include <iostream>
 #include <optional>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -53,10 +54,9 @@ void WatchProcessWindow(qelmhost::Session& session, qelmhost::ProgressBar& bar,
     });
 }
 
-int Run(const qelmhost::Options& options, const std::vector<qelmhost::Command>& commands) {
-    qelmhost::Session session{std::cout, options.projectPath, {}};
-    session.keys =
-        qelmhost::ElementKeys::FromProjectFile(options.projectPath, hostplatform::CurrentProject());
+int Run(const qelmhost::Options& options, const std::vector<qelmhost::Command>& commands,
+        qelmhost::ElementKeys keys) {
+    qelmhost::Session session{std::cout, options.projectPath, std::move(keys)};
     qelmhost::ProgressBar bar(std::cerr, isatty(STDERR_FILENO) != 0);
     std::optional<qelmhost::HostCallReport> calls;
     if (options.hostCalls)
@@ -109,14 +109,17 @@ int main(int argc, char** argv) {
         std::cerr << "qelm-host: " << error.what() << "\n";
         return kExitUsage;
     }
+    qelmhost::ElementKeys keys;
     try {
-        hostplatform::SetProject(hostplatform::LoadProjectFile(options.projectPath));
+        hostplatform::LoadedProject loaded = hostplatform::LoadProjectFileWithKeys(options.projectPath);
+        keys = qelmhost::ElementKeys(loaded.elementKeys);
+        hostplatform::SetProject(std::move(loaded.project));
     } catch (const std::exception& error) { // a ProjectFileError, or out of memory on a huge file
         std::cerr << "qelm-host: " << options.projectPath << ": " << error.what() << "\n";
         return kExitUsage;
     }
     try {
-        return Run(options, commands);
+        return Run(options, commands, std::move(keys));
     } catch (const std::exception& error) { // an AddOnError, or an exception out of the add-on
         std::cerr << "qelm-host: " << error.what() << "\n";
         return kExitAddOn;

@@ -4,6 +4,7 @@
 #include <limits>
 #include <set>
 #include <type_traits>
+#include <unordered_set>
 
 namespace hostplatform::projectfile {
 
@@ -144,13 +145,13 @@ void ReadCompositeRows(const Node& list, Element& element, const LoadContext& co
 }
 
 void ReadProperties(const Node& values, Element& element, const LoadContext& context) {
+    std::unordered_set<API_Guid> definitions;
     for (const auto& [reference, value] : values.Members()) {
         const Json referenceText = reference;
         ElementProperty property;
         property.definition = context.propertyDefinitions.Resolve(Node(referenceText, value.Pointer()));
-        for (const ElementProperty& earlier : element.properties)
-            if (earlier.definition == property.definition)
-                value.Fail("a second value for the same property definition");
+        if (!definitions.insert(property.definition).second)
+            value.Fail("a second value for the same property definition");
         const PropertyDefinition* definition = context.project.FindPropertyDefinition(property.definition);
         if (value.IsObject()) {
             value.Expect({"value", "visible"}, "a property value");

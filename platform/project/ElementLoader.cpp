@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <type_traits>
+#include <unordered_set>
 
 namespace hostplatform::projectfile {
 
@@ -254,26 +255,26 @@ API_Guid RegisterElement(const Node& n, const ElementKind& kind, LoadContext& c)
     if (c.elements.HasName(text))
         key->Fail("duplicate element key " + Quote(text));
     c.elements.Add(text, guid);
+    c.elementKeys.push_back({text, guid});
     return guid;
 }
 
 short ReadStory(const Node& n, const LoadContext& c) {
     if (const auto story = n.Find("story"))
         return c.ResolveStory(*story);
-    const bool hasStoryZero = std::any_of(c.project.stories.begin(), c.project.stories.end(),
-                                          [](const Story& s) { return s.index == 0; });
-    if (!c.project.stories.empty() && !hasStoryZero)
+    if (!c.project.stories.empty() && !c.HasStory(0))
         n.Fail("missing key \"story\" (the element would sit on story 0, which the project does not have)");
     return 0;
 }
 
 std::vector<API_Guid> ReadCollisions(const Node& list, const API_Guid& self, const LoadContext& c) {
     std::vector<API_Guid> guids;
+    std::unordered_set<API_Guid> listed;
     for (const Node& entry : list.Elements()) {
         const API_Guid other = c.elements.Resolve(entry);
         if (other == self)
             entry.Fail("an element cannot collide with itself");
-        if (std::find(guids.begin(), guids.end(), other) != guids.end())
+        if (!listed.insert(other).second)
             entry.Fail("this collision is listed twice");
         guids.push_back(other);
     }

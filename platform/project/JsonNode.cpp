@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace hostplatform::projectfile {
 
@@ -12,6 +13,8 @@ namespace {
 
 // Deeper files are refused before the loader's recursion over item trees could exhaust the stack.
 constexpr size_t kMaxNesting = 256;
+// Objects with fewer keys are searched for a repeated key by a scan, which beats hashing there.
+constexpr size_t kScannedKeys = 16;
 
 std::string EscapePointerToken(const std::string& token) {
     std::string escaped;
@@ -39,7 +42,8 @@ std::string ParserMessage(const std::exception& error) {
 
 // Builds the document from the parser's events, refusing a key given twice and nesting deeper than
 // kMaxNesting, and names the place of those refusals and of numbers out of range as a JSON pointer.
-// Each check costs no more than the insertion itself, so loading stays linear in the file's size.
+// Each check and insertion costs the same whatever the object's width, so loading stays linear in the
+// file's size.
 class CheckedBuilder {
   public:
     explicit CheckedBuilder(Json& root) : root_(root) {}
@@ -59,7 +63,7 @@ class CheckedBuilder {
     bool key(std::string& key) {
         Frame& frame = frames_.back();
         frame.key = std::move(key);
-        if (frame.value->contains(frame.key))
+        if (Holds(frame, frame.key))
             throw ProjectFileError(Place() + ": key " + Quote(frame.key) + " is given twice in one object");
         return true;
     }
@@ -76,7 +80,29 @@ class CheckedBuilder {
     struct Frame {
         Json* value;
         std::string key; // the key of the member being read, in an object
+        // An object's members by the hash of their key, once it is too wide to scan.
+        std::unordered_multimap<size_t, size_t> membersByHash;
     };
+
+    // Whether the object already holds the key. A narrow object is scanned; a wide one is looked up by
+    // hash, so that no object costs more per key than a narrow one. The key is indexed as the member
+    // that the next value adds.
+    static bool Holds(Frame& frame, const std::string& key) {
+        const Json::object_t::Container& members = frame.value->get_ref<const Json::object_t&>();
+        if (members.size() < kScannedKeys)
+            return std::any_of(members.begin(), members.end(),
+                               [&key](const auto& member) { return member.first == key; });
+        const std::hash<std::string_view> hash;
+        if (frame.membersByHash.empty())
+            for (size_t i = 0; i < members.size(); ++i)
+                frame.membersByHash.emplace(hash(members[i].first), i);
+        const size_t keyHash = hash(key);
+        for (auto [it, end] = frame.membersByHash.equal_range(keyHash); it != end; ++it)
+            if (members[it->second].first == key)
+                return true;
+        frame.membersByHash.emplace(keyHash, members.size());
+        return false;
+    }
 
     // The new value's place in its parent, or the root.
     Json* Add(Json value) {
@@ -89,7 +115,10 @@ class CheckedBuilder {
             frame.value->push_back(std::move(value));
             return &frame.value->back();
         }
-        return &frame.value->emplace(frame.key, std::move(value)).first.value();
+        // Appended without ordered_map's search for the key, which Holds has done.
+        Json::object_t& members = frame.value->get_ref<Json::object_t&>();
+        static_cast<Json::object_t::Container&>(members).emplace_back(frame.key, std::move(value));
+        return &members.back().second;
     }
 
     bool Scalar(Json value) {
@@ -101,7 +130,7 @@ class CheckedBuilder {
         if (frames_.size() >= kMaxNesting)
             throw ProjectFileError(Place() + ": the file nests arrays and objects deeper than " +
                                    std::to_string(kMaxNesting) + " levels");
-        frames_.push_back(Frame{Add(std::move(container)), {}});
+        frames_.push_back(Frame{Add(std::move(container)), {}, {}});
         return true;
     }
 
@@ -127,6 +156,16 @@ class CheckedBuilder {
     std::vector<Frame> frames_;
 };
 
+// The parser takes a zero byte outside a text for the end of the input, which would load the part of
+// the file before it as the whole project; it is refused at its line and column, in the parser's words.
+[[noreturn]] void FailZeroByte(const std::string& text, size_t at) {
+    const size_t newline = text.rfind('\n', at);
+    const size_t column = newline == std::string::npos ? at + 1 : at - newline;
+    const auto line = std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n') + 1;
+    throw ProjectFileError("parse error at line " + std::to_string(line) + ", column " +
+                           std::to_string(column) + ": syntax error - unexpected zero byte U+0000");
+}
+
 size_t Utf16Units(const std::string& utf8) {
     return GS::UniString(utf8.c_str()).GetLength();
 }
@@ -134,11 +173,19 @@ size_t Utf16Units(const std::string& utf8) {
 } // namespace
 
 Json ParseProjectJson(const std::string& text) {
+    const size_t zero = text.find('\0');
     try {
         Json root;
         CheckedBuilder builder(root);
         Json::sax_parse(text, &builder);
+        if (zero != std::string::npos)
+            FailZeroByte(text, zero);
         return root;
+    } catch (const Json::parse_error& error) {
+        // The parser reads no further than a zero byte, so a fault it met earlier comes first.
+        if (zero != std::string::npos && error.byte > zero)
+            FailZeroByte(text, zero);
+        throw ProjectFileError(ParserMessage(error));
     } catch (const Json::exception& error) {
         throw ProjectFileError(ParserMessage(error));
     }

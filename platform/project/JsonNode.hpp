@@ -18,8 +18,8 @@ namespace hostplatform::projectfile {
 
 using Json = nlohmann::ordered_json;
 
-// Parses a whole project text. Broken JSON, a key given twice in one object and nesting deeper than
-// the loader walks fail with one message (the parser's line and column, or the pointer of the key).
+// Parses a whole project text. Broken JSON, a zero byte, a key given twice in one object and nesting
+// deeper than the loader walks fail with one message (the line and column, or the pointer of the key).
 Json ParseProjectJson(const std::string& text);
 
 // The largest project or resource file the host reads: 1 GiB, well over a million elements.

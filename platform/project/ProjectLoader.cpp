@@ -9,6 +9,7 @@
 #include <cstring>
 #include <iterator>
 #include <type_traits>
+#include <unordered_set>
 
 namespace hostplatform {
 
@@ -247,12 +248,12 @@ class ProjectReader {
     void ReadAllFaults(const Node& section) { ReadFaults(section, c_); }
 
     void ReadSelection(const Node& list) {
+        std::unordered_set<API_Guid> selected;
         for (const Node& entry : list.Elements()) {
             API_Neig neig(c_.elements.Resolve(entry));
             neig.neigID = APINeigOfElemType(c_.elementTypes.at(neig.guid));
-            for (const API_Neig& earlier : c_.project.selection)
-                if (earlier.guid == neig.guid)
-                    entry.Fail("the element is already selected");
+            if (!selected.insert(neig.guid).second)
+                entry.Fail("the element is already selected");
             c_.project.selection.push_back(neig);
         }
     }
@@ -264,15 +265,27 @@ class ProjectReader {
 
 } // namespace projectfile
 
-Project LoadProjectText(const std::string& jsonText) {
+namespace {
+
+LoadedProject Load(const std::string& jsonText) {
     const projectfile::Json root = projectfile::ParseProjectJson(jsonText);
     projectfile::LoadContext context;
     projectfile::ProjectReader(context).Read(projectfile::Node(root, ""));
-    return std::move(context.project);
+    return {std::move(context.project), std::move(context.elementKeys)};
+}
+
+} // namespace
+
+Project LoadProjectText(const std::string& jsonText) {
+    return Load(jsonText).project;
 }
 
 Project LoadProjectFile(const std::string& path) {
-    return LoadProjectText(projectfile::ReadFileText(path));
+    return LoadProjectFileWithKeys(path).project;
+}
+
+LoadedProject LoadProjectFileWithKeys(const std::string& path) {
+    return Load(projectfile::ReadFileText(path));
 }
 
 } // namespace hostplatform

@@ -118,13 +118,18 @@ API_AttributeIndex AttributeTable::Resolve(const Node& reference) const {
     return found->second;
 }
 
+bool LoadContext::HasStory(Int64 index) const {
+    // The loader has checked that the stories are listed by consecutive index.
+    return !project.stories.empty() && index >= project.stories.front().index &&
+           index <= project.stories.back().index;
+}
+
 short LoadContext::ResolveStory(const Node& reference) const {
     if (reference.IsInteger()) {
         const auto index =
             reference.Integer(std::numeric_limits<short>::min(), std::numeric_limits<short>::max());
-        for (const Story& story : project.stories)
-            if (story.index == index)
-                return story.index;
+        if (HasStory(index))
+            return static_cast<short>(index);
         reference.Fail("no story has the index " + std::to_string(index));
     }
     if (!reference.IsText())
@@ -142,16 +147,15 @@ short LoadContext::ResolveStory(const Node& reference) const {
 
 std::vector<ClassificationRef> LoadContext::ReadClassificationRefs(const Node& list) const {
     std::vector<ClassificationRef> refs;
+    std::unordered_set<API_Guid> systemsGiven;
     for (const Node& entry : list.Elements()) {
         entry.Expect({"system", "item", "visible"}, "a classification");
         ClassificationRef ref;
         ref.system = systems.Resolve(entry.At("system"));
         ref.item = itemsOfSystem.at(ref.system).Resolve(entry.At("item"));
         ref.visible = entry.BooleanOr("visible", true);
-        for (const ClassificationRef& earlier : refs)
-            if (earlier.system == ref.system)
-                entry.At("system").Fail(
-                    "a second item of the same classification system (one item per system)");
+        if (!systemsGiven.insert(ref.system).second)
+            entry.At("system").Fail("a second item of the same classification system (one item per system)");
         refs.push_back(ref);
     }
     return refs;

@@ -11,6 +11,7 @@
 
 #include "JsonNode.hpp"
 #include "hostplatform/Model.hpp"
+#include "hostplatform/ProjectLoader.hpp"
 
 #include <map>
 #include <optional>
@@ -81,6 +82,7 @@ struct LoadContext {
     std::unordered_map<API_Guid, NameTable> itemsOfSystem;
     NameTable propertyDefinitions{"property definition"};
     NameTable elements{"element"};
+    std::vector<ElementKey> elementKeys; // in file order
     std::unordered_map<API_Guid, API_ElemTypeID> elementTypes;
     AttributeTable layers{"layer"};
     AttributeTable materials{"building material"};
@@ -88,6 +90,7 @@ struct LoadContext {
     AttributeTable libParts{"library part"};
     std::map<std::string, std::vector<short>> storyNames;
 
+    bool HasStory(Int64 index) const;
     short ResolveStory(const Node& reference) const;
     // {"system": ..., "item": ..., "visible": ...} entries; one item per system.
     std::vector<ClassificationRef> ReadClassificationRefs(const Node& list) const;

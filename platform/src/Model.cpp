@@ -1,6 +1,7 @@
 #include "hostplatform/Model.hpp"
 
-#include <algorithm>
+#include <unordered_set>
+#include <utility>
 
 namespace hostplatform {
 
@@ -10,6 +11,12 @@ namespace {
 auto GuidAtIn(const std::vector<Element>& elements) {
     return [&elements](size_t position) -> const API_Guid& { return elements[position].record.header.guid; };
 }
+
+struct GuidPairHash {
+    size_t operator()(const std::pair<API_Guid, API_Guid>& pair) const noexcept {
+        return std::hash<API_Guid>()(pair.first) * 31 + std::hash<API_Guid>()(pair.second);
+    }
+};
 
 } // namespace
 
@@ -56,12 +63,16 @@ const std::vector<API_Guid>& Project::ElementsOfType(API_ElemTypeID type) const 
 }
 
 void Project::MakeCollisionsMutual() {
+    // The pairs listed so far, so that no partner's list is scanned however many elements share it.
+    std::unordered_set<std::pair<API_Guid, API_Guid>, GuidPairHash> listed;
+    for (const Element& element : elements)
+        for (const API_Guid& other : element.collisions)
+            listed.emplace(element.record.header.guid, other);
     for (const Element& element : elements) {
         const API_Guid& guid = element.record.header.guid;
         for (const API_Guid& other : element.collisions) {
             Element* partner = FindElement(other);
-            if (partner != nullptr && std::find(partner->collisions.begin(), partner->collisions.end(),
-                                                guid) == partner->collisions.end())
+            if (partner != nullptr && listed.emplace(other, guid).second)
                 partner->collisions.push_back(guid);
         }
     }

@@ -17,6 +17,7 @@
 #include <vector>
 
 using namespace hostplatform;
+using namespace std::string_literals;
 
 namespace {
 
@@ -47,6 +48,14 @@ std::string WithElements(const std::string& elements, const std::string& more = 
     std::string text = Base;
     text.replace(text.find("ELEMENTS"), 8, elements + more);
     return text;
+}
+
+// Members "k0": 0, "k1": 0, ... of an object of this many keys.
+std::string NumberedKeys(size_t count) {
+    std::string members;
+    for (size_t i = 0; i < count; ++i)
+        members += (i == 0 ? "\"k" : ", \"k") + std::to_string(i) + "\": 0";
+    return members;
 }
 
 std::string Repeat(const std::string& text, size_t times) {
@@ -271,11 +280,19 @@ std::vector<BadCase> BadCases() {
     return {
         {"broken JSON", "{\"layers\": [\"a\",\n  ]}", "parse error at line 2, column 3: syntax error..."},
         {"empty file", "", "parse error at line 1, column 1..."},
+        {"zero byte after the project", "{\"layers\": []}\0{{{ not json"s,
+         "parse error at line 1, column 15: syntax error - unexpected zero byte U+0000"},
+        {"zero byte between members", "{\"layers\": [],\n \0\"elements\": []}"s,
+         "parse error at line 2, column 2: syntax error - unexpected zero byte U+0000"},
+        {"fault before a zero byte", "{\"layers\": [,]}\0"s,
+         "parse error at line 1, column 13: syntax error while parsing value..."},
         {"top level not an object", "[]", "(top level): expected an object, found an array"},
         {"wrong type", R"({"layers": "21 Buitenwanden"})", "/layers: expected an array, found a text"},
         {"unknown top-level key", R"({"layer": []})", "/layer: unknown key \"layer\" for a project..."},
         {"key given twice", R"({"layers": [], "layers": []})",
          "/layers: key \"layers\" is given twice in one object"},
+        {"key given twice in a wide object", R"({"projectNotes": {)" + NumberedKeys(40) + R"(, "k3": 0}})",
+         "/projectNotes/k3: key \"k3\" is given twice in one object"},
         {"missing required key",
          WithElements(R"([{"type": "wall", "structure": "basic", "material": "Baksteen"}])"),
          "/elements/0: missing key \"thickness\""},
@@ -350,6 +367,21 @@ std::vector<BadCase> BadCases() {
          "have)"},
         {"bad IFC GlobalId", WithElements(R"([{"type": "zone", "ifcGlobalId": "4abc"}])"),
          "/elements/0/ifcGlobalId: \"4abc\" is no IFC GlobalId..."},
+        {"property given twice",
+         R"({"propertyDefinitions": [{"name": "A", "guid": ")" + guidA + R"(", "valueType": "real"}],
+             "elements": [{"type": "zone", "properties": {"A": 1, ")" +
+             guidA + R"(": 2}}]})",
+         "/elements/0/properties/" + guidA + ": a second value for the same property definition"},
+        {"collision listed twice",
+         WithElements("[" + Wall + R"(, {"type": "zone", "collisions": ["W1", "W1"]}])"),
+         "/elements/1/collisions/1: this collision is listed twice"},
+        {"two items of one system",
+         WithElements(R"([{"type": "zone", "classifications": [{"system": "QELM", "item": "20."},
+                                                                {"system": "QELM", "item": "20.13."}]}])"),
+         "/elements/0/classifications/1/system: a second item of the same classification system (one item "
+         "per system)"},
+        {"story index beyond the stories", WithElements(R"([{"type": "zone", "story": 2}])"),
+         "/elements/0/story: no story has the index 2"},
         {"element selected twice", WithElements("[" + Wall + "]", R"(, "selection": ["W1", "W1"])"),
          "/selection/1: the element is already selected"},
         {"other format version", R"({"formatVersion": 2})",

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace hostplatform {
 
@@ -29,8 +30,22 @@ std::span<const ElementTypeName> ElementTypeNames();
 // host reads its project, resource and script files so.
 std::string ReadRegularFile(const std::string& path, UInt64 maxBytes);
 
+// An element's "key" in a project file, and the element it names.
+struct ElementKey {
+    std::string key;
+    API_Guid guid;
+};
+
+// A project file as loaded: the project, and the keys of its elements in file order.
+struct LoadedProject {
+    Project project;
+    std::vector<ElementKey> elementKeys;
+};
+
 // Reads and checks a whole project file; throws ProjectFileError, never loads half a project.
 Project LoadProjectFile(const std::string& path);
+// The same with the element keys, from the one reading of the file.
+LoadedProject LoadProjectFileWithKeys(const std::string& path);
 Project LoadProjectText(const std::string& jsonText);
 
 } // namespace hostplatform
