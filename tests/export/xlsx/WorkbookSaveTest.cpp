@@ -4,6 +4,7 @@
 // file behind.
 #include "export/xlsx/SafeSave.hpp"
 #include "export/xlsx/Workbook.hpp"
+#include "export/xlsx/WorkbookZipCheck.hpp"
 #include "export/xlsx/XmlPartCheck.hpp"
 #include "tests/export/xlsx/AttributeFaults.hpp"
 #include "tests/export/xlsx/XlsxTestUtil.hpp"
