@@ -23,7 +23,8 @@ bool DigestRows(int fd, SheetDigest& digest);
 // part is well formed (see XmlPartCheck), which holds at least "[Content_Types].xml" and
 // "xl/worksheets/sheet1.xml", and whose worksheet holds exactly the rows of `sheet` between
 // <sheetData> and </sheetData> and its number of merged ranges; else false with `error` set. A full
-// disk can leave a well-formed zip around a part with a block missing.
+// disk can leave a well-formed zip around a part with a block missing; a write-back that fails after
+// the rows were digested can leave a block of them read back as zeros, the length unchanged.
 bool CheckWorkbookZip(const std::string& path, const SheetDigest& sheet, std::string& error);
 
 } // namespace xlsx

@@ -429,7 +429,8 @@ void Repack(const std::string& from, const std::string& to, const std::string& e
 }
 
 // A full disk can leave an intact zip around a part with a block missing: at its end, from the middle
-// of the rows, or from a list of a small part.
+// of the rows, or from a list of a small part. A write-back that fails after the rows were digested can
+// leave a block of them read back as zeros, the same length but other bytes.
 TEST(WorkbookZipCheck, RefusesAnIntactZipAroundAPartWithABlockMissing) {
     TempFolder folder;
     const std::string good = folder.file("good.xlsx");
@@ -464,6 +465,8 @@ TEST(WorkbookZipCheck, RefusesAnIntactZipAroundAPartWithABlockMissing) {
         {"xl/worksheets/sheet1.xml", [](std::string& bytes) { bytes.resize(16384); }},
         {"xl/worksheets/sheet1.xml", [](std::string& bytes) { bytes.erase(40960, 4096); }},
         {"xl/worksheets/sheet1.xml", cut_between("<row r=\"700\"", "<row r=\"800\"")},
+        {"xl/worksheets/sheet1.xml", [](std::string& bytes) { bytes.replace(40960, 4096, 4096, '\0'); }},
+        {"xl/worksheets/sheet1.xml", [](std::string& bytes) { bytes[bytes.find("rij 750<") + 6] = '1'; }},
         {"xl/worksheets/sheet1.xml", cut_between("<mergeCell ref=\"D", "</mergeCells>")},
         {"xl/styles.xml", cut_between("<xf numFmtId=\"164\"", "</cellXfs>")},
         {"[Content_Types].xml", cut_between("<Override", " PartName")},
