@@ -1,5 +1,6 @@
-// The check of a saved workbook before it replaces the target: a complete zip whose every part is
-// whole, and whose worksheet holds every row written.
+// The check of a saved workbook before it replaces the target: a complete zip that holds exactly the
+// parts the library writes for the adapter's workbook, as it writes them, every part whole, and the
+// worksheet holding every row written.
 #pragma once
 
 #include <cstdint>
@@ -19,12 +20,14 @@ struct SheetDigest {
 // cannot be read.
 bool DigestRows(int fd, SheetDigest& digest);
 
-// True when `path` is a complete zip whose every entry reads back with a correct CRC, whose every XML
-// part is well formed (see XmlPartCheck), which holds at least "[Content_Types].xml" and
-// "xl/worksheets/sheet1.xml", and whose worksheet holds exactly the rows of `sheet` between
-// <sheetData> and </sheetData> and its number of merged ranges; else false with `error` set. A full
-// disk can leave a well-formed zip around a part with a block missing; a write-back that fails after
-// the rows were digested can leave a block of them read back as zeros, the length unchanged.
+// True when `path` is a complete zip that holds exactly the parts the library writes for the adapter's
+// one-sheet workbook (no more, none twice, none missing), each entry deflated, without flags or a
+// version beyond the library's, named alike in its local header and the central directory, and read
+// back with a correct CRC; whose every part is well formed (see XmlPartCheck); and whose worksheet
+// holds exactly the rows of `sheet` between <sheetData> and </sheetData> and its number of merged
+// ranges; else false with `error` set. A full disk can leave a well-formed zip around a part with a
+// block missing; a write-back that fails after the rows were digested can leave a block of them read
+// back as zeros, the length unchanged.
 bool CheckWorkbookZip(const std::string& path, const SheetDigest& sheet, std::string& error);
 
 } // namespace xlsx

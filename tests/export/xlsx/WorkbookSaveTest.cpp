@@ -13,11 +13,13 @@
 #include <zip.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <functional>
 #include <map>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include <grp.h>
@@ -413,19 +415,30 @@ TEST(WorkbookZipCheck, RefusesTruncatedAndDamagedFiles) {
     EXPECT_FALSE(CheckWorkbookZip(folder.file("absent.xlsx"), digest, error));
 }
 
-// Repacks every entry of `from` into `to`, changing the one named `entry`.
-void Repack(const std::string& from, const std::string& to, const std::string& entry,
-            const std::function<void(std::string&)>& change) {
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
+// Writes `entries` into a new zip at `to`, in order, as minizip writes them.
+void WriteZip(const std::string& to, const Entries& entries) {
     zipFile out = zipOpen64(to.c_str(), APPEND_STATUS_CREATE);
     ASSERT_NE(out, nullptr);
-    for (auto& [name, bytes] : xlsx_test::ZipEntries(from)) {
-        if (name == entry)
-            change(bytes);
+    for (const auto& [name, bytes] : entries) {
         zipOpenNewFileInZip64(out, name.c_str(), nullptr, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, 6, 0);
         zipWriteInFileInZip(out, bytes.data(), static_cast<unsigned>(bytes.size()));
         zipCloseFileInZip(out);
     }
     zipClose(out, nullptr);
+}
+
+// Repacks every entry of `from` into `to`, changing the one named `entry`.
+void Repack(const std::string& from, const std::string& to, const std::string& entry,
+            const std::function<void(std::string&)>& change) {
+    Entries entries;
+    for (auto& [name, bytes] : xlsx_test::ZipEntries(from)) {
+        if (name == entry)
+            change(bytes);
+        entries.emplace_back(name, bytes);
+    }
+    WriteZip(to, entries);
 }
 
 // A full disk can leave an intact zip around a part with a block missing: at its end, from the middle
@@ -478,6 +491,36 @@ TEST(WorkbookZipCheck, RefusesAnIntactZipAroundAPartWithABlockMissing) {
         if (i > 0) {
             EXPECT_NE(error.find(damages[i].entry), std::string::npos) << error;
         }
+    }
+}
+
+// Only the parts the library writes pass, each once; a name longer than any of them is read safely.
+TEST(WorkbookZipCheck, RefusesPartsTheWriterNeverWrites) {
+    TempFolder folder;
+    const std::string good = folder.file("good.xlsx");
+    ASSERT_TRUE(SaveThreeRows(good).ok());
+    const SheetDigest digest = SheetDigestOf(SheetXml(good));
+    const auto parts = xlsx_test::ZipEntries(good);
+    const Entries written(parts.begin(), parts.end());
+    std::vector<Entries> variants{written}; // the first unchanged
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        Entries dropped = written;
+        dropped.erase(dropped.begin() + static_cast<std::ptrdiff_t>(i));
+        variants.push_back(dropped);
+        Entries renamed = written;
+        renamed[i].first.back() = static_cast<char>(std::toupper(renamed[i].first.back()));
+        variants.push_back(renamed);
+    }
+    variants.push_back(written);
+    variants.back().emplace_back(std::string(300, 'x'), "<?xml version=\"1.0\"?><x/>");
+    variants.push_back(written);
+    variants.back().push_back(written.front());
+
+    std::string error;
+    for (std::size_t i = 0; i < variants.size(); ++i) {
+        const std::string variant = folder.file("variant" + std::to_string(i) + ".xlsx");
+        WriteZip(variant, variants[i]);
+        EXPECT_EQ(CheckWorkbookZip(variant, digest, error), i == 0) << i << ": " << error;
     }
 }
 
