@@ -2,7 +2,6 @@
 // check it, then rename it over the target.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 namespace xlsx {
@@ -25,25 +24,6 @@ bool IsReplaceable(const std::string& file, std::string& error);
 // a new file gets from the umask and the folder. Returns its path, or "" with `error` set when the
 // folder is missing or not writable, or the target has no file name.
 std::string ReserveTempBeside(const std::string& target, std::string& error);
-
-// What a saved worksheet must hold: the bytes of its rows, as the library streams them into its
-// scratch file, and the number of merged ranges the library was given.
-struct SheetDigest {
-    std::uint64_t rows_size = 0;
-    std::uint32_t rows_crc = 0; // CRC-32, as zip uses
-    std::uint64_t merges = 0;
-};
-
-// Sets the digest's rows to everything in the open file `fd`, read from its start; false when it
-// cannot be read.
-bool DigestRows(int fd, SheetDigest& digest);
-
-// True when `path` is a complete zip whose every entry reads back with a correct CRC, whose every XML
-// part is well formed (see XmlPartCheck), which holds at least "[Content_Types].xml" and
-// "xl/worksheets/sheet1.xml", and whose worksheet holds exactly the rows of `sheet` between
-// <sheetData> and </sheetData> and its number of merged ranges; else false with `error` set. A full
-// disk can leave a well-formed zip around a part with a block missing.
-bool CheckWorkbookZip(const std::string& path, const SheetDigest& sheet, std::string& error);
 
 // Gives the temporary file the owner, group, extended attributes (ACLs among them) and mode of an
 // existing target, flushes it to disk and renames it over the target. Only a regular file is replaced,

@@ -2,6 +2,7 @@
 
 #include "export/xlsx/CNumericScope.hpp"
 #include "export/xlsx/SafeSave.hpp"
+#include "export/xlsx/WorkbookZipCheck.hpp"
 
 #include <xlsxwriter.h>
 

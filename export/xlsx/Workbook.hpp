@@ -36,11 +36,11 @@ class Workbook {
     Worksheet& active_sheet() { return *sheet_; }
 
     // Writes the last row, closes the workbook into the temporary file, checks the library's result
-    // and that the file is a complete, readable zip whose parts are whole and whose worksheet holds
-    // every row written, in order, and only then renames it over the target. A target the user may
-    // not write, or one with other names (hard links), is not replaced. Any failure, also the sheet's
-    // own status(), removes the temporary file, leaves the target untouched and is returned. Once
-    // saved (or failed), the workbook is closed.
+    // and that the file is a complete, readable zip of exactly the parts the library writes, each
+    // whole, whose worksheet holds every row written, in order (see WorkbookZipCheck), and only then
+    // renames it over the target. A target the user may not write, or one with other names (hard
+    // links), is not replaced. Any failure, also the sheet's own status(), removes the temporary file,
+    // leaves the target untouched and is returned. Once saved (or failed), the workbook is closed.
     Status save();
 
     // Drops everything written, touches no target and leaves no temporary file.

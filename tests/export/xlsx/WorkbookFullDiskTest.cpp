@@ -1,6 +1,7 @@
 // A disk that fills up at any point of a save: a workbook reported as saved holds every part and every
 // row as written; otherwise the save fails, the old file stays byte for byte and no temporary file
 // remains.
+#include "export/xlsx/SafeSave.hpp"
 #include "export/xlsx/Workbook.hpp"
 #include "tests/export/xlsx/WriteFaults.hpp"
 #include "tests/export/xlsx/XlsxTestUtil.hpp"

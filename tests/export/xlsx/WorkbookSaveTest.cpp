@@ -4,6 +4,7 @@
 // file behind.
 #include "export/xlsx/SafeSave.hpp"
 #include "export/xlsx/Workbook.hpp"
+#include "export/xlsx/WorkbookZipCheck.hpp"
 #include "export/xlsx/XmlPartCheck.hpp"
 #include "tests/export/xlsx/AttributeFaults.hpp"
 #include "tests/export/xlsx/XlsxTestUtil.hpp"
@@ -12,11 +13,13 @@
 #include <zip.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <functional>
 #include <map>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include <grp.h>
@@ -412,14 +415,13 @@ TEST(WorkbookZipCheck, RefusesTruncatedAndDamagedFiles) {
     EXPECT_FALSE(CheckWorkbookZip(folder.file("absent.xlsx"), digest, error));
 }
 
-// Repacks every entry of `from` into `to`, changing the one named `entry`.
-void Repack(const std::string& from, const std::string& to, const std::string& entry,
-            const std::function<void(std::string&)>& change) {
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
+// Writes `entries` into a new zip at `to`, in order, as minizip writes them.
+void WriteZip(const std::string& to, const Entries& entries) {
     zipFile out = zipOpen64(to.c_str(), APPEND_STATUS_CREATE);
     ASSERT_NE(out, nullptr);
-    for (auto& [name, bytes] : xlsx_test::ZipEntries(from)) {
-        if (name == entry)
-            change(bytes);
+    for (const auto& [name, bytes] : entries) {
         zipOpenNewFileInZip64(out, name.c_str(), nullptr, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, 6, 0);
         zipWriteInFileInZip(out, bytes.data(), static_cast<unsigned>(bytes.size()));
         zipCloseFileInZip(out);
@@ -427,8 +429,21 @@ void Repack(const std::string& from, const std::string& to, const std::string& e
     zipClose(out, nullptr);
 }
 
+// Repacks every entry of `from` into `to`, changing the one named `entry`.
+void Repack(const std::string& from, const std::string& to, const std::string& entry,
+            const std::function<void(std::string&)>& change) {
+    Entries entries;
+    for (auto& [name, bytes] : xlsx_test::ZipEntries(from)) {
+        if (name == entry)
+            change(bytes);
+        entries.emplace_back(name, bytes);
+    }
+    WriteZip(to, entries);
+}
+
 // A full disk can leave an intact zip around a part with a block missing: at its end, from the middle
-// of the rows, or from a list of a small part.
+// of the rows, or from a list of a small part. A write-back that fails after the rows were digested can
+// leave a block of them read back as zeros, the same length but other bytes.
 TEST(WorkbookZipCheck, RefusesAnIntactZipAroundAPartWithABlockMissing) {
     TempFolder folder;
     const std::string good = folder.file("good.xlsx");
@@ -463,6 +478,8 @@ TEST(WorkbookZipCheck, RefusesAnIntactZipAroundAPartWithABlockMissing) {
         {"xl/worksheets/sheet1.xml", [](std::string& bytes) { bytes.resize(16384); }},
         {"xl/worksheets/sheet1.xml", [](std::string& bytes) { bytes.erase(40960, 4096); }},
         {"xl/worksheets/sheet1.xml", cut_between("<row r=\"700\"", "<row r=\"800\"")},
+        {"xl/worksheets/sheet1.xml", [](std::string& bytes) { bytes.replace(40960, 4096, 4096, '\0'); }},
+        {"xl/worksheets/sheet1.xml", [](std::string& bytes) { bytes[bytes.find("rij 750<") + 6] = '1'; }},
         {"xl/worksheets/sheet1.xml", cut_between("<mergeCell ref=\"D", "</mergeCells>")},
         {"xl/styles.xml", cut_between("<xf numFmtId=\"164\"", "</cellXfs>")},
         {"[Content_Types].xml", cut_between("<Override", " PartName")},
@@ -474,6 +491,36 @@ TEST(WorkbookZipCheck, RefusesAnIntactZipAroundAPartWithABlockMissing) {
         if (i > 0) {
             EXPECT_NE(error.find(damages[i].entry), std::string::npos) << error;
         }
+    }
+}
+
+// Only the parts the library writes pass, each once; a name longer than any of them is read safely.
+TEST(WorkbookZipCheck, RefusesPartsTheWriterNeverWrites) {
+    TempFolder folder;
+    const std::string good = folder.file("good.xlsx");
+    ASSERT_TRUE(SaveThreeRows(good).ok());
+    const SheetDigest digest = SheetDigestOf(SheetXml(good));
+    const auto parts = xlsx_test::ZipEntries(good);
+    const Entries written(parts.begin(), parts.end());
+    std::vector<Entries> variants{written}; // the first unchanged
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        Entries dropped = written;
+        dropped.erase(dropped.begin() + static_cast<std::ptrdiff_t>(i));
+        variants.push_back(dropped);
+        Entries renamed = written;
+        renamed[i].first.back() = static_cast<char>(std::toupper(renamed[i].first.back()));
+        variants.push_back(renamed);
+    }
+    variants.push_back(written);
+    variants.back().emplace_back(std::string(300, 'x'), "<?xml version=\"1.0\"?><x/>");
+    variants.push_back(written);
+    variants.back().push_back(written.front());
+
+    std::string error;
+    for (std::size_t i = 0; i < variants.size(); ++i) {
+        const std::string variant = folder.file("variant" + std::to_string(i) + ".xlsx");
+        WriteZip(variant, variants[i]);
+        EXPECT_EQ(CheckWorkbookZip(variant, digest, error), i == 0) << i << ": " << error;
     }
 }
 

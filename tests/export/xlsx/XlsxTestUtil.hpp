@@ -2,7 +2,7 @@
 // workbook's worksheet, and a forked child for what a test must not do in its own process.
 #pragma once
 
-#include "export/xlsx/SafeSave.hpp"
+#include "export/xlsx/WorkbookZipCheck.hpp"
 
 #include <unzip.h>
 #include <zlib.h>
