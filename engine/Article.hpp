@@ -97,7 +97,8 @@ class Article {
     bool propertynameMatches(GS::UniString name) const;
     // Measures the article: the user's unit choice when it applies, else every set measure flag in turn
     // through the calculator of its element type. The flag is handed only to Beam::GetSurfaceProperty.
-    // Nothing raised below leaves it; what was measured before a failure stays.
+    // Nothing raised below leaves it; what was measured before a failure stays. A value taken from an
+    // unread quantity record is not measured (-1), sizes included; one from a property or parameter stands.
     // This and CalculateUserPropertyValues are defined with the calculators' dispatch, in
     // engine/calculation/ArticleDispatch.cpp.
     void CalculatePropertyValues(bool fromProperties);
