@@ -227,12 +227,14 @@ std::string Save(Session& session, const Args& args) {
     session.savePath.clear();
     if (args[0].empty())
         return "the answer is empty; give the path of the file";
-    // A save dialog always answers a full path.
+    // The add-on gets the path as host text: other bytes would name another file.
+    if (GS::UniString::FromUtf8(args[0]).ToUtf8() != args[0])
+        return "the path is not valid UTF-8";
+    // A save dialog always answers a full path. Not normalised: "link/.." is where the link leads to.
     std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(args[0], error);
+    const std::string path = std::filesystem::absolute(args[0], error).string();
     if (error)
         return "cannot make the path absolute: " + error.message();
-    const std::string path = absolute.lexically_normal().string();
     hostplatform::AnswerNextSaveDialog(path, args.size() > 1 ? *ParseInteger(args[1]) : -1);
     session.savePath = path;
     session.saveStamp = StampOf(path);
@@ -317,7 +319,7 @@ const std::vector<CommandSpec>& CommandTable() {
         {"enter", "", 0, {}, Enter, "press Enter"},
         {"return", "", 0, {}, Return, "press Return"},
         {"resize", "H V", 2, {Short, Short}, Resize, "grow the dialog by H and V pixels"},
-        {"save", "PATH [FILTER]", 1, {Text, Integer}, Save, "answer the next save dialog"},
+        {"save", "PATH [FILTER]", 1, {Text, Filter}, Save, "answer the next save dialog"},
         {"cancel-save", "", 0, {}, CancelSave, "cancel the next save dialog"},
         {"saved", "", 0, {}, Saved, "check that the file of the last save answer was written since"},
         {"cancel-after", "K", 1, {Count}, CancelAfter, "cancel the next process window at its K-th check"},

@@ -5,6 +5,7 @@
 
 #include "ElementKeys.hpp"
 
+#include <array>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -41,7 +42,13 @@ enum class ArgKind {
     Short,   // an Integer that fits 16 bits: a dialog item or a size
     Count,   // an Integer from 1: the first of something is 1
     Row,     // a row number from 1, or the text of one of the row's cells
+    Filter,  // an Integer that indexes kSaveFilters
 };
+
+// The filters the add-on's save dialog offers, by index: known before the plug-in is loaded, so that a
+// script is checked before anything runs.
+constexpr std::array<std::string_view, 3> kSaveFilters = {"Samenvattende meetstaat", "Detailmeetstaat",
+                                                          "Bouwsoft meetstaat"};
 
 // An action gives "" when done, else why the host could not do it.
 using CommandAction = std::string (*)(Session& session, const std::vector<std::string>& args);

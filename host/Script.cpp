@@ -1,14 +1,26 @@
 #include "Script.hpp"
 
 #include "hostplatform/Dialogs.hpp"
+#include "hostplatform/ProjectLoader.hpp"
 
-#include <filesystem>
-#include <fstream>
 #include <limits>
+#include <sstream>
 
 namespace qelmhost {
 
 namespace {
+
+// A script is read whole and checked before it runs; this is far more than one written by hand or made
+// by a test.
+constexpr UInt64 kMaxScriptBytes = UInt64{16} << 20;
+
+// "0 "Samenvattende meetstaat", 1 ...": the filters for a message.
+std::string SaveFilterList() {
+    std::string list;
+    for (size_t i = 0; i < kSaveFilters.size(); ++i)
+        list += (i == 0 ? "" : ", ") + std::to_string(i) + " \"" + std::string(kSaveFilters[i]) + "\"";
+    return list;
+}
 
 // "" when the word fits the kind, else what is wrong with it.
 std::string ArgumentProblem(ArgKind kind, const std::string& word) {
@@ -22,6 +34,8 @@ std::string ArgumentProblem(ArgKind kind, const std::string& word) {
     if (kind == ArgKind::Short &&
         (*number < std::numeric_limits<short>::min() || *number > std::numeric_limits<short>::max()))
         return "is out of range (-32768 to 32767)";
+    if (kind == ArgKind::Filter && (*number < 0 || *number >= std::ssize(kSaveFilters)))
+        return "is no filter of the save dialog (" + SaveFilterList() + ")";
     return "";
 }
 
@@ -94,6 +108,9 @@ std::vector<Command> ReadScript(std::istream& in, const std::string& name) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         const std::string where = name + ":" + std::to_string(number);
+        // A NUL byte would cut a word short where the system reads it: a saved file's name, for one.
+        if (line.find('\0') != std::string::npos)
+            throw ScriptError(where + ": the line holds a NUL byte");
         std::vector<std::string> words = SplitLine(line, where);
         if (words.empty() || words.front().starts_with("#"))
             continue;
@@ -103,13 +120,15 @@ std::vector<Command> ReadScript(std::istream& in, const std::string& name) {
 }
 
 std::vector<Command> ReadScriptFile(const std::string& path) {
-    // A folder opens as an empty stream, and would pass for a script without commands.
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
-        throw ScriptError(path + ": cannot open the script: it is a folder");
-    std::ifstream in(path);
-    if (!in)
-        throw ScriptError(path + ": cannot open the script");
+    // Read whole before it is checked: a folder, a device or a read error must not pass for a shorter
+    // script.
+    std::string text;
+    try {
+        text = hostplatform::ReadRegularFile(path, kMaxScriptBytes);
+    } catch (const hostplatform::ProjectFileError& error) {
+        throw ScriptError(path + ": " + error.what());
+    }
+    std::istringstream in(text);
     return ReadScript(in, path);
 }
 

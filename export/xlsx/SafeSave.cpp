@@ -1,5 +1,6 @@
 #include "export/xlsx/SafeSave.hpp"
 
+#include "export/xlsx/FileAttributes.hpp"
 #include "export/xlsx/XmlPartCheck.hpp"
 
 #include <unzip.h>
@@ -68,21 +69,109 @@ bool SyncPath(const std::string& path, int flags) {
     return synced;
 }
 
-// An existing file is replaced only when the user may write it and it has no other names.
-bool MayReplace(const std::string& target, const struct stat& existing, std::string& error) {
-    if (existing.st_nlink > 1) {
-        error = "'" + target + "' has " + std::to_string(existing.st_nlink - 1) +
-                " other name(s) (hard links); saving would split them";
+// Closes the descriptor it holds when it goes.
+class Fd {
+  public:
+    explicit Fd(int fd = -1) : fd_(fd) {}
+    ~Fd() {
+        if (fd_ >= 0)
+            close(fd_);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    Fd& operator=(int fd) {
+        if (fd_ >= 0)
+            close(fd_);
+        fd_ = fd;
+        return *this;
+    }
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+const char* KindOf(mode_t mode) {
+    switch (mode & S_IFMT) {
+    case S_IFDIR:
+        return "a folder";
+    case S_IFIFO:
+        return "a FIFO";
+    case S_IFCHR:
+        return "a character device";
+    case S_IFBLK:
+        return "a block device";
+    case S_IFSOCK:
+        return "a socket";
+    case S_IFLNK:
+        return "a symbolic link";
+    default:
+        return "a special file";
+    }
+}
+
+bool IsRegular(const std::string& file, const struct stat& info, std::string& error) {
+    if (S_ISREG(info.st_mode))
+        return true;
+    error =
+        "'" + file + "' is " + KindOf(info.st_mode) + ", not a regular file; only a regular file is replaced";
+    return false;
+}
+
+// The file at the target, open for writing, and its status; no descriptor when there is none.
+struct OldFile {
+    Fd fd;
+    struct stat info {};
+};
+
+// An existing target is replaced only when it is a regular file that the user may write and that has
+// no other names. Opening it for writing (without truncating) asks the real question: modes, ACLs,
+// read-only mounts and immutable files all answer here. Its kind is known before it is opened, so no
+// device or FIFO is ever opened.
+bool OpenOld(const std::string& target, OldFile& old, std::string& error) {
+    struct stat seen {};
+    if (lstat(target.c_str(), &seen) != 0) {
+        if (errno == ENOENT)
+            return true;
+        error = SystemError("cannot examine", target);
         return false;
     }
-    // Opening it for writing (without truncating) asks the real question: modes, ACLs, read-only
-    // mounts and immutable files all answer here.
-    const int fd = open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
+    if (!IsRegular(target, seen, error))
+        return false;
+    old.fd = open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
+    if (old.fd.get() < 0) {
         error = "'" + target + "' cannot be written: " + std::strerror(errno);
         return false;
     }
-    close(fd);
+    if (fstat(old.fd.get(), &old.info) != 0 || old.info.st_dev != seen.st_dev ||
+        old.info.st_ino != seen.st_ino) {
+        error = "'" + target + "' was replaced by another file while saving";
+        return false;
+    }
+    if (old.info.st_nlink > 1) {
+        error = "'" + target + "' has " + std::to_string(old.info.st_nlink - 1) +
+                " other name(s) (hard links); saving would split them";
+        return false;
+    }
+    return true;
+}
+
+// Carries the old file's attributes, if there is one, over to the temporary file and flushes it.
+bool PrepareTemp(const std::string& temp_path, const std::string& target, std::string& error) {
+    OldFile old;
+    if (!OpenOld(target, old, error))
+        return false;
+    const Fd temp(open(temp_path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (temp.get() < 0) {
+        error = SystemError("cannot open", temp_path);
+        return false;
+    }
+    if (old.fd.get() >= 0 && !CarryAttributes(old.fd.get(), old.info, temp.get(), target, error))
+        return false;
+    if (fsync(temp.get()) != 0) {
+        error = SystemError("cannot flush", temp_path);
+        return false;
+    }
     return true;
 }
 
@@ -204,6 +293,11 @@ std::string ResolveLinks(const std::string& path, std::string& error) {
     return {};
 }
 
+bool IsReplaceable(const std::string& file, std::string& error) {
+    struct stat info {};
+    return lstat(file.c_str(), &info) != 0 || IsRegular(file, info, error);
+}
+
 std::string ReserveTempBeside(const std::string& target, std::string& error) {
     const auto slash = target.rfind('/');
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
@@ -212,9 +306,13 @@ std::string ReserveTempBeside(const std::string& target, std::string& error) {
         return {};
     }
     const std::string stem = TempStem(FolderOf(target), name);
+    // The file it replaces may be for its owner's eyes only: until the temporary file has that file's
+    // attributes, no one else may read it.
+    struct stat existing {};
+    const mode_t mode = lstat(target.c_str(), &existing) == 0 ? 0600 : 0666;
     for (int attempt = 0; attempt < 64; ++attempt) {
         std::string candidate = stem + RandomSuffix() + ".tmp";
-        const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0) {
             close(fd);
             return candidate;
@@ -283,16 +381,7 @@ bool CheckWorkbookZip(const std::string& path, const SheetDigest& sheet, std::st
 }
 
 bool ReplaceTarget(const std::string& temp_path, const std::string& target, std::string& error) {
-    struct stat existing {};
-    if (stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
-        if (!MayReplace(target, existing, error)) {
-            DiscardTemp(temp_path);
-            return false;
-        }
-        chmod(temp_path.c_str(), existing.st_mode & 07777);
-    }
-    if (!SyncPath(temp_path, O_RDONLY)) {
-        error = SystemError("cannot flush", temp_path);
+    if (!PrepareTemp(temp_path, target, error)) {
         DiscardTemp(temp_path);
         return false;
     }

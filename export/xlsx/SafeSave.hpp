@@ -15,10 +15,15 @@ std::string FolderOf(const std::string& path);
 // it is, so a dangling link gives the file it points to. "" with `error` set for a loop of links.
 std::string ResolveLinks(const std::string& path, std::string& error);
 
+// True when `file`, its links already followed (ResolveLinks), is a regular file or is not there: only
+// such a target is replaced. Else false, with `error` saying what it is.
+bool IsReplaceable(const std::string& file, std::string& error);
+
 // Creates a new, empty, hidden file in the target's folder (".<name>.<random>.tmp", the name shortened
-// when the whole would be longer than the folder allows), with the permissions a new file gets from the
-// umask. Returns its path, or "" with `error` set when the folder is missing or not writable, or the
-// target has no file name.
+// when the whole would be longer than the folder allows): readable by its owner alone when a file
+// exists at the target (it takes that file's attributes before the rename), else with the permissions
+// a new file gets from the umask and the folder. Returns its path, or "" with `error` set when the
+// folder is missing or not writable, or the target has no file name.
 std::string ReserveTempBeside(const std::string& target, std::string& error);
 
 // What a saved worksheet must hold: the bytes of its rows, as the library streams them into its
@@ -40,10 +45,12 @@ bool DigestRows(int fd, SheetDigest& digest);
 // disk can leave a well-formed zip around a part with a block missing.
 bool CheckWorkbookZip(const std::string& path, const SheetDigest& sheet, std::string& error);
 
-// Flushes the temporary file to disk, gives it the target's permissions when the target exists,
-// and renames it over the target. An existing target that the user may not write, or that has other
-// names (hard links, which a rename would split off), is not replaced. On failure the temporary file
-// is removed, the target is left as it was, and `error` says why.
+// Gives the temporary file the owner, group, extended attributes (ACLs among them) and mode of an
+// existing target, flushes it to disk and renames it over the target. Only a regular file is replaced,
+// and only one that the user may write and that has no other names (hard links, which a rename would
+// split off); an attribute that cannot be carried over fails the save rather than change who may
+// read or write the file. On failure the temporary file is removed, the target is left as it was,
+// and `error` says why.
 bool ReplaceTarget(const std::string& temp_path, const std::string& target, std::string& error);
 
 // Removes the temporary file, if any.

@@ -12,6 +12,8 @@ namespace xlsx {
 Workbook::Workbook(std::string target_path) : target_(std::move(target_path)) {
     std::string error;
     file_ = ResolveLinks(target_, error);
+    if (!file_.empty() && !IsReplaceable(file_, error))
+        file_.clear(); // nothing is created beside a device or a FIFO
     if (!file_.empty())
         temp_ = ReserveTempBeside(file_, error);
     if (file_.empty()) {

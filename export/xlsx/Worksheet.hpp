@@ -60,7 +60,8 @@ enum class Error : std::uint8_t {
     closed,          // the workbook was saved or abandoned
     temp_file,       // no temporary file could be made beside the target
     incomplete_file, // the written file is not a complete, readable workbook
-    replace_failed,  // the target cannot be replaced: not writable, other names, a link loop, rename
+    replace_failed,  // the target cannot be replaced: not a regular file, not writable, other names, a
+                     // link loop, attributes that cannot be kept, rename
 };
 
 struct Status {

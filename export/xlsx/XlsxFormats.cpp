@@ -69,6 +69,8 @@ std::size_t StyleKeyHash::operator()(const StyleKey& key) const noexcept {
     return seed;
 }
 
+lxw_format* (*FormatCache::add_format)(lxw_workbook*) = workbook_add_format;
+
 std::uint32_t FormatCache::intern(std::string_view text) {
     auto [it, inserted] = ids_.try_emplace(std::string(text), static_cast<std::uint32_t>(texts_.size()));
     if (inserted)
@@ -89,7 +91,7 @@ lxw_format* FormatCache::format_for(lxw_workbook* workbook, const StyleKey& key)
 }
 
 lxw_format* FormatCache::make_format(lxw_workbook* workbook, const StyleKey& key) const {
-    lxw_format* format = workbook_add_format(workbook);
+    lxw_format* format = add_format(workbook);
     if (format == nullptr)
         return nullptr;
     if (key.number_format != 0)

@@ -30,6 +30,10 @@ class FormatCache {
 
     std::size_t format_count() const { return formats_.size(); }
 
+    // The library call that makes a new format (workbook_add_format). Tests put one that refuses in its
+    // place to see the refusal reach save(); nothing else changes it.
+    static lxw_format* (*add_format)(lxw_workbook* workbook);
+
   private:
     lxw_format* make_format(lxw_workbook* workbook, const StyleKey& key) const;
 

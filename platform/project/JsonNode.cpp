@@ -4,11 +4,7 @@
 #include "hostplatform/ProjectLoader.hpp"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstring>
-#include <fstream>
-#include <sys/stat.h>
 
 namespace hostplatform::projectfile {
 
@@ -146,36 +142,6 @@ Json ParseProjectJson(const std::string& text) {
     } catch (const Json::exception& error) {
         throw ProjectFileError(ParserMessage(error));
     }
-}
-
-std::string ReadFileText(const std::string& path) {
-    // Checked before opening: a pipe would block the open, and a device may never end.
-    struct stat status {};
-    if (stat(path.c_str(), &status) != 0)
-        throw ProjectFileError(std::string("cannot open the file: ") + std::strerror(errno));
-    if (S_ISDIR(status.st_mode))
-        throw ProjectFileError("cannot read the file: it is a directory");
-    if (!S_ISREG(status.st_mode))
-        throw ProjectFileError("cannot read the file: it is not a regular file");
-    const std::string tooLarge =
-        "cannot read the file: it is larger than " + std::to_string(kMaxFileBytes >> 30) + " GiB";
-    if (static_cast<UInt64>(status.st_size) > kMaxFileBytes)
-        throw ProjectFileError(tooLarge);
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        throw ProjectFileError(std::string("cannot open the file: ") + std::strerror(errno));
-    // Read in blocks up to the limit: the file may grow, and some report no size.
-    std::string text;
-    text.reserve(static_cast<size_t>(status.st_size));
-    char block[1 << 16];
-    while (file.read(block, sizeof block) || file.gcount() > 0) {
-        text.append(block, static_cast<size_t>(file.gcount()));
-        if (text.size() > kMaxFileBytes)
-            throw ProjectFileError(tooLarge);
-    }
-    if (file.bad())
-        throw ProjectFileError(std::string("cannot read the file: ") + std::strerror(errno));
-    return text;
 }
 
 std::string Quote(std::string_view text) {

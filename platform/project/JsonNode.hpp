@@ -4,6 +4,7 @@
 
 #include "GS/Types.hpp"
 #include "GS/UniString.hpp"
+#include "hostplatform/ProjectLoader.hpp"
 
 #include <nlohmann/json.hpp>
 
@@ -24,9 +25,10 @@ Json ParseProjectJson(const std::string& text);
 // The largest project or resource file the host reads: 1 GiB, well over a million elements.
 constexpr UInt64 kMaxFileBytes = UInt64{1} << 30;
 
-// The whole file's bytes; what is not a regular file, a larger file, or a file that cannot be opened or
-// read fails with a ProjectFileError saying why.
-std::string ReadFileText(const std::string& path);
+// A whole project or resource file.
+inline std::string ReadFileText(const std::string& path) {
+    return ReadRegularFile(path, kMaxFileBytes);
+}
 
 // A text of the file as host text (UTF-8 to UTF-16, zero characters included).
 inline GS::UniString Uni(const std::string& utf8) {

@@ -11,6 +11,7 @@ struct FaultTable {
     std::map<std::string, GSErrCode, std::less<>> allArguments;
     std::map<std::pair<std::string, API_Guid>, GSErrCode, std::less<>> byGuid;
     std::map<std::pair<std::string, Int32>, GSErrCode, std::less<>> byIndex;
+    std::map<std::string, UInt32, std::less<>> answerLimits;
     Int32 cancelAfter = 0; // 0: never cancel
     Int32 cancelChecks = 0;
 };
@@ -110,6 +111,10 @@ void Faults::FailCallForIndex(const std::string& call, Int32 index, GSErrCode er
     Table().byIndex[{call, index}] = error;
 }
 
+void Faults::AnswerAtMost(const std::string& call, UInt32 count) {
+    Table().answerLimits[call] = count;
+}
+
 void Faults::CancelAfter(Int32 checks) {
     Table().cancelAfter = checks < 1 ? 1 : checks;
     Table().cancelChecks = 0;
@@ -147,6 +152,14 @@ std::optional<GSErrCode> Faults::Check(const char* call, const API_Guid& guid) {
 
 std::optional<GSErrCode> Faults::CheckIndex(const char* call, Int32 index) {
     return ForOne(Table().byIndex, call, index);
+}
+
+std::optional<UInt32> Faults::AnswerLimit(const char* call) {
+    const auto& limits = Table().answerLimits;
+    if (limits.empty())
+        return std::nullopt;
+    const auto found = limits.find(std::string_view(call));
+    return found == limits.end() ? std::nullopt : std::optional<UInt32>(found->second);
 }
 
 bool Faults::NextCancelCheck() {

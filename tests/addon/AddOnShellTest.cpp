@@ -56,7 +56,8 @@ TEST_F(AddOnShellTest, CheckEnvironmentAcceptsOnlyItsOwnHost) {
     API_EnvirParams own;
     EXPECT_EQ(CheckEnvironment(&own), APIAddon_Normal);
     EXPECT_EQ(own.addOnInfo.name.ToUtf8(), "Telvorm QELM meetstaat");
-    EXPECT_NE(own.addOnInfo.description.ToUtf8(), "");
+    EXPECT_EQ(own.addOnInfo.description.ToUtf8(),
+              "Maakt van het bouwmodel een meetstaat volgens de QELM-artikellijst.");
     EXPECT_EQ(own.serverApplicationInfo.mainVersion, 28) << "the host's part of the record is kept";
 
     // Strings the host cannot find do not stop the add-on from loading.

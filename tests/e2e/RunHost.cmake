@@ -5,6 +5,7 @@
 #   -DWORKDIR=<folder>: emptied before the run and used as the working directory
 #   -DMAKEDIR=<folder inside WORKDIR>: made before the run
 #   -DCWD=<folder>: the working directory, left as it is
+#   -DSETUP=<command and arguments separated by |>: run in WORKDIR before the run, must exit with 0
 #   -DCHECK=<command and arguments separated by |>: run in WORKDIR afterwards, must exit with 0
 #   -DABSENT=<file>: must not exist after the run
 string(REPLACE "|" ";" arguments "${ARGS}")
@@ -18,6 +19,13 @@ if(DEFINED WORKDIR)
   endif()
 elseif(DEFINED CWD)
   set(workdir "${CWD}")
+endif()
+if(DEFINED SETUP)
+  string(REPLACE "|" ";" setup "${SETUP}")
+  execute_process(COMMAND ${setup} WORKING_DIRECTORY "${workdir}" RESULT_VARIABLE setupCode)
+  if(NOT setupCode EQUAL 0)
+    message(FATAL_ERROR "setup failed (${setupCode})")
+  endif()
 endif()
 execute_process(COMMAND "${HOST}" ${arguments} WORKING_DIRECTORY "${workdir}"
                 RESULT_VARIABLE exitCode OUTPUT_VARIABLE out ERROR_VARIABLE err)

@@ -8,6 +8,15 @@ namespace {
 
 using Ids = std::vector<std::string>;
 
+// A lamp filed by its "QELM extra" property, in zone 0.01 "Keuken".
+void AddZonedLamp(hostplatform::ProjectBuilder& b) {
+    b.AddElement(API_LampID)
+        .Id("L-1")
+        .Property("QELM extra", GS::UniString("40.10. Lamp"))
+        .Property("Zone naam", GS::UniString("Keuken"))
+        .Property("Zone nummer", GS::UniString("0.01"));
+}
+
 TEST_F(TakeoffTest, SecondTakeOffReadsTheChangedModel) {
     const API_Guid first = Item("20.10.", "m2");
     const API_Guid second = Item("20.20.", "m2");
@@ -36,11 +45,7 @@ TEST_F(TakeoffTest, SecondTakeOffReadsTheChangedModel) {
 
 TEST_F(TakeoffTest, UnreadablePropertyFailsOnlyItsOwnReads) {
     Item("40.10.", "st");
-    b.AddElement(API_LampID)
-        .Id("L-1")
-        .Property("QELM extra", GS::UniString("40.10. Lamp"))
-        .Property("Zone naam", GS::UniString("Keuken"))
-        .Property("Zone nummer", GS::UniString("0.01"));
+    AddZonedLamp(b);
     b.AddElement(API_LampID).Id("L-2").Property("QELM extra", GS::UniString("40.10. Lamp"));
     Faults::FailCallFor("ACAPI_Element_GetPropertyValuesByGuid",
                         b.PropertyNamed("Zone nummer", API_PropertyStringValueType,
@@ -52,6 +57,19 @@ TEST_F(TakeoffTest, UnreadablePropertyFailsOnlyItsOwnReads) {
     ASSERT_EQ(lamp.zoneNames.GetSize(), 1u);
     EXPECT_EQ(Utf8(lamp.zoneNames[0]), "Keuken");
     EXPECT_EQ(Utf8(lamp.zoneNumbers[0]), "");
+}
+
+TEST_F(TakeoffTest, ShortPropertyAnswerKeepsOnlyTheValuesAnswered) {
+    Item("40.10.", "st");
+    AddZonedLamp(b);
+    Faults::AnswerAtMost("ACAPI_Element_GetPropertyValuesByGuid", 1);
+    EXPECT_FALSE(TakeOff());
+
+    ASSERT_EQ(ElementIDs(ArticlesOf("40.10.")), (Ids{"L-1"}));
+    const Article& lamp = ArticlesOf("40.10.")[0];
+    ASSERT_EQ(lamp.zoneNames.GetSize(), 1u);
+    EXPECT_EQ(Utf8(lamp.zoneNames[0]), "Keuken");
+    EXPECT_EQ(Utf8(lamp.zoneNumbers[0]), "0.01");
 }
 
 // The host fails while the first slab is evaluated and answers again from the second on.

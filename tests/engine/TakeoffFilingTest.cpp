@@ -201,6 +201,9 @@ TEST_F(FilingTest, GroupFlagQueriesStayInsideTheGroupsAboveZero) {
     const short surface = AddGroup("20.", "|m2|");
     const short pieces = AddGroup("30.", "|st|trede|");
     const short heavy = AddGroup("40.", "|ton|kw|dm2|dm3|kg|");
+    // The slot just past the table held a group with every flag: a query reading there would answer true.
+    AddGroup("50.", "|m3|m2|m|st|kg|trede|ton|kw|dm2|dm3|");
+    Articles::allArticlesGroups.DeleteLast();
     const short outside = static_cast<short>(Articles::allArticlesGroups.GetSize());
 
     EXPECT_TRUE(Articles::HasSize(surface));
@@ -211,9 +214,13 @@ TEST_F(FilingTest, GroupFlagQueriesStayInsideTheGroupsAboveZero) {
     EXPECT_TRUE(Articles::HasTon(heavy) && Articles::HasKw(heavy) && Articles::HasDm2(heavy) &&
                 Articles::HasDm3(heavy) && Articles::HasWeight(heavy));
     EXPECT_FALSE(Articles::HasVolume(heavy) || Articles::HasLength(heavy));
+    bool (*const queries[])(short) = {&Articles::HasSize,   &Articles::HasVolume, &Articles::HasSurface,
+                                      &Articles::HasLength, &Articles::HasPieces, &Articles::HasWeight,
+                                      &Articles::HasRiser,  &Articles::HasTon,    &Articles::HasKw,
+                                      &Articles::HasDm2,    &Articles::HasDm3};
     for (short group : {short(0), outside, short(-1)}) {
-        EXPECT_FALSE(Articles::HasSize(group) || Articles::HasSurface(group) || Articles::HasPieces(group))
-            << group;
+        for (auto* query : queries)
+            EXPECT_FALSE(query(group)) << group;
     }
 }
 

@@ -17,6 +17,7 @@
 #include <limits>
 #include <set>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -292,6 +293,8 @@ TEST_F(ExcelRun, FailedSavesReportTheKindAndLeaveEveryFileAsItWas) {
     const std::string folderTarget = folder_.file("meetstaat.xlsx");
     ASSERT_TRUE(std::filesystem::create_directory(folderTarget));
     xlsx_test::WriteFile(folderTarget + "/inside", kOldBytes);
+    const std::string fifo = folder_.file("fifo.xlsx");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
     SetTakeoff({Group("10.", "Ruwbouw", "", "")});
     Articles::allArticlesGroups[1].isForcedVisible = true;
 
@@ -306,6 +309,7 @@ TEST_F(ExcelRun, FailedSavesReportTheKindAndLeaveEveryFileAsItWas) {
          "De gedetailleerde meetstaat is NIET opgeslagen."},
         {folderTarget, ExportBouwsoft, "De Bouwsoft export is NIET opgeslagen."},
         {"", ExportBouwsoft, "De Bouwsoft export is NIET opgeslagen."},
+        {fifo, ExportSummary, "De samenvattende meetstaat is NIET opgeslagen."},
         {folder_.file("plain-file"), ExportSummary, "De samenvattende meetstaat is NIET opgeslagen."},
     };
     ASSERT_EQ(link(folder_.file("plain-file").c_str(), folder_.file("second-name").c_str()), 0);
@@ -315,10 +319,15 @@ TEST_F(ExcelRun, FailedSavesReportTheKindAndLeaveEveryFileAsItWas) {
         EXPECT_FALSE(hostplatform::ProcessWindow().open);
     }
     EXPECT_EQ(ListFolder(folder_.path()),
-              (std::set<std::string>{"plain-file", "second-name", "meetstaat.xlsx"}));
+              (std::set<std::string>{"plain-file", "second-name", "meetstaat.xlsx", "fifo.xlsx"}));
     EXPECT_EQ(ReadFile(folder_.file("plain-file")), kOldBytes);
+    struct stat info {};
+    EXPECT_TRUE(lstat(fifo.c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
     const auto log = hostplatform::DebugLog();
-    EXPECT_TRUE(!log.empty() && log.back().find("hard links") != std::string::npos)
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_NE(log[log.size() - 2].find("is a FIFO, not a regular file"), std::string::npos)
+        << "the log says why a FIFO was not replaced";
+    EXPECT_NE(log.back().find("hard links"), std::string::npos)
         << "the log says why a file with other names was not replaced";
     EXPECT_EQ(ReadFile(folderTarget + "/inside"), kOldBytes);
     EXPECT_EQ(ListFolder(folderTarget), std::set<std::string>{"inside"});

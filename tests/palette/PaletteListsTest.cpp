@@ -186,6 +186,7 @@ TEST_F(ListsTest, ReportRowsShowTheReasons) {
     Article& report = AddArticle(0, "W-9");
     report.code = "20.99.";
     report.typeName = "Wall";
+    report.layerName = "21 Buitenwanden";
     report.message = "Geen classificatie toegekend";
     report.materialId = "B1";
     report.materialDescription = "Baksteen";
@@ -208,6 +209,7 @@ TEST_F(ListsTest, ReportRowsShowTheReasons) {
     };
     for (const auto& [column, text] : expected)
         EXPECT_EQ(Cell(8, 1, column), text) << "column " << column;
+    EXPECT_EQ(Cell(8, 1, COLUMN_REPORT_LAYER), "21 Buitenwanden");
     EXPECT_EQ(Cell(8, 2, COLUMN_REPORT_THICKNESS), "");
     EXPECT_EQ(Cell(8, 2, COLUMN_REPORT_SKIN), "");
     EXPECT_EQ(Cell(8, 2, COLUMN_REPORT_NR_COMPOSITES), "-1") << "the count is always written";

@@ -1,6 +1,7 @@
 // The stand-in host's property and classification calls.
 #include "../support/HostFixture.hpp"
 #include "ACAPinc.hpp"
+#include "hostplatform/Faults.hpp"
 #include "hostplatform/Host.hpp"
 #include "hostplatform/ProjectBuilder.hpp"
 
@@ -112,6 +113,11 @@ TEST_F(PlatformProperties, ValuesByGuidAnswerEveryRequestedDefinition) {
     EXPECT_EQ(ValueText(properties[1]), "");
 
     EXPECT_EQ(ACAPI_Element_GetPropertyValuesByGuid(beam, {present, b.NewGuid()}, properties), APIERR_BADID);
+
+    hostplatform::Faults::AnswerAtMost("ACAPI_Element_GetPropertyValuesByGuid", 1);
+    ASSERT_EQ(ACAPI_Element_GetPropertyValuesByGuid(beam, {lacking, present}, properties), NoError);
+    ASSERT_EQ(properties.GetSize(), 1u);
+    EXPECT_EQ(properties[0].definition.name, "Gewicht materiaal");
 }
 
 TEST_F(PlatformProperties, ValueTextsFollowTheHostsRules) {

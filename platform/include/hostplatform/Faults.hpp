@@ -1,5 +1,6 @@
 // Fault injection of the stand-in host: make a named host call fail, for every argument or for one
-// guid or one index, and make the process window report a cancel after the k-th check.
+// guid or one index, make a call answer fewer items than asked, and make the process window report a
+// cancel after the k-th check.
 #pragma once
 
 #include "API/Types.hpp"
@@ -40,6 +41,9 @@ class Faults {
     static void FailCallFor(const std::string& call, const API_Guid& guid, GSErrCode error = APIERR_GENERAL);
     // The named call fails only for this attribute or library-part index.
     static void FailCallForIndex(const std::string& call, Int32 index, GSErrCode error = APIERR_GENERAL);
+    // The named call succeeds but answers only the first `count` of the items asked for. Only
+    // ACAPI_Element_GetPropertyValuesByGuid answers short.
+    static void AnswerAtMost(const std::string& call, UInt32 count);
     // ACAPI_ProcessWindow_IsProcessCanceled answers true from its k-th call on (1 = the first call;
     // smaller numbers count as 1), counted from this call.
     static void CancelAfter(Int32 checks);
@@ -56,6 +60,8 @@ class Faults {
     static std::optional<GSErrCode> Check(const char* call);
     static std::optional<GSErrCode> Check(const char* call, const API_Guid& guid);
     static std::optional<GSErrCode> CheckIndex(const char* call, Int32 index);
+    // How many items the call may answer, when it answers short.
+    static std::optional<UInt32> AnswerLimit(const char* call);
     static bool NextCancelCheck();
 };
 

@@ -24,6 +24,11 @@ struct ElementTypeName {
 // Every element type a project file can hold, in the order the file format lists them.
 std::span<const ElementTypeName> ElementTypeNames();
 
+// The whole of a regular file of at most maxBytes (whole MiB), read to its end. A folder, device or pipe,
+// a larger file, and a file that cannot be opened or read fail with a ProjectFileError saying why. The
+// host reads its project, resource and script files so.
+std::string ReadRegularFile(const std::string& path, UInt64 maxBytes);
+
 // Reads and checks a whole project file; throws ProjectFileError, never loads half a project.
 Project LoadProjectFile(const std::string& path);
 Project LoadProjectText(const std::string& jsonText);

@@ -122,7 +122,10 @@ GSErrCode ACAPI_Element_GetPropertyValuesByGuid(const API_Guid& elemGuid,
             return APIERR_BADID;
 
     properties.Clear();
+    const UInt32 answered = Faults::AnswerLimit(__func__).value_or(propertyDefinitions.GetSize());
     for (const API_Guid& definition : propertyDefinitions) {
+        if (properties.GetSize() == answered)
+            break;
         API_Property property;
         property.definition = ToApi(*project.FindPropertyDefinition(definition));
         if (const hostplatform::ElementProperty* own = FindProperty(*element, definition)) {

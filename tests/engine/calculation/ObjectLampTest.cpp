@@ -106,6 +106,7 @@ TEST_F(ObjectTest, MissingParametersCountZeroMissingPropertiesMinusOne) {
     EXPECT_EQ(Object::GetKwProperty(article), -1.0);
     EXPECT_EQ(Object::GetTonProperty(article), -1.0);
     EXPECT_EQ(Object::GetDm2Property(article), -1.0);
+    EXPECT_EQ(Object::GetDm3Property(article), -1.0);
     EXPECT_TRUE(Object::EvaluateUserCalculation(article, "m - parameter a"));
     EXPECT_EQ(article.length, 0.0);
     EXPECT_TRUE(Object::EvaluateUserCalculation(article, "m2 - oppervlakte"));

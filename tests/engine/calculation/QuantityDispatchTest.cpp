@@ -1,6 +1,7 @@
 #include "CalculatorFixture.hpp"
 
 #include "engine/calculation/UnitChoice.hpp"
+#include "hostplatform/Faults.hpp"
 
 #include <limits>
 
@@ -63,6 +64,22 @@ TEST_F(QuantityDispatchTest, LastFlagDecidesTheUnitAndEveryFlagIsMeasured) {
     EXPECT_EQ(article.unit, "m2");
     EXPECT_EQ(article.length, 10.0);
     EXPECT_EQ(article.surface, -1.0); // no "Oppervlakte middenas": not measured
+}
+
+TEST_F(QuantityDispatchTest, FailedReadRestoresEachSizeTheArticleHad) {
+    const ElementRef wall = AddWall(builder);
+    Article article = Load(wall, "20.10.", {&Article::surfaceFlag});
+    hostplatform::Faults::FailCall("ACAPI_Element_GetQuantities");
+    ASSERT_FALSE(Calculation::GetElementParameters(wall.record()));
+    article.size1 = 1.0;
+    article.size2 = 2.0;
+    article.size3 = 3.0;
+    article.size4 = 4.0;
+    article.CalculatePropertyValues(true); // the surface getter writes size1, size3 and size4
+    EXPECT_EQ(article.size1, 1.0);
+    EXPECT_EQ(article.size2, 2.0);
+    EXPECT_EQ(article.size3, 3.0);
+    EXPECT_EQ(article.size4, 4.0);
 }
 
 TEST_F(QuantityDispatchTest, TonOverwritesKilograms) {

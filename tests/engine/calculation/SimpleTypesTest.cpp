@@ -70,6 +70,14 @@ TEST_F(SimpleTypesTest, MorphQuantitiesAndWeightChoice) {
     EXPECT_EQ(article.weight, 300.0);
     EXPECT_EQ(article.unit, "kg");
     EXPECT_EQ(article.extraInfo2, " 20 kg/m");
+
+    // The weight getter writes the note too; without a trade weight, from the specific weight.
+    Article dense = Load(builder.AddElement(API_MorphID)
+                             .Property("Gewicht materiaal", 300.0)
+                             .Property("Handelsgewicht (kg/m)", 0.0)
+                             .Property("Soortelijk gewicht (kg/m3)", 600.0));
+    EXPECT_EQ(Morph::GetWeightProperty(dense), 300.0);
+    EXPECT_EQ(dense.extraInfo2.ToUtf8(), "600 kg/m3");
 }
 
 TEST_F(SimpleTypesTest, RailingLength) {

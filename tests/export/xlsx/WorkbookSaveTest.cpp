@@ -1,19 +1,28 @@
-// Saving a workbook: the target is replaced only by a complete, checked workbook, and only when the
-// user may write it; a link is saved through; every failure and every cancel leaves an existing
-// target byte-for-byte as it was and no temporary file behind.
+// Saving a workbook: the target is replaced only by a complete, checked workbook, only when it is a
+// regular file the user may write, and keeping who may read and write it; a link is saved through;
+// every failure and every cancel leaves an existing target byte-for-byte as it was and no temporary
+// file behind.
 #include "export/xlsx/SafeSave.hpp"
 #include "export/xlsx/Workbook.hpp"
 #include "export/xlsx/XmlPartCheck.hpp"
+#include "tests/export/xlsx/AttributeFaults.hpp"
 #include "tests/export/xlsx/XlsxTestUtil.hpp"
 
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <functional>
+#include <map>
 #include <set>
+#include <vector>
 
 #include <grp.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -203,6 +212,156 @@ TEST(WorkbookSave, AFileWithOtherNamesIsNotSplit) {
     EXPECT_EQ(ReadFile(target), kOldBytes);
     EXPECT_EQ(ReadFile(folder.file("tweede-naam.xlsx")), kOldBytes);
     EXPECT_EQ(ListFolder(folder.path()).size(), 2u);
+}
+
+TEST(WorkbookSave, OnlyARegularFileIsReplaced) {
+    TempFolder folder;
+    const struct {
+        const char* name;
+        mode_t kind;
+        dev_t device;
+    } nodes[] = {
+        {"fifo.xlsx", S_IFIFO, 0},
+        {"socket.xlsx", S_IFSOCK, 0},
+        {"null.xlsx", S_IFCHR, makedev(1, 3)}, // as the system's null device
+    };
+    std::vector<std::string> targets;
+    for (const auto& node : nodes) {
+        if (mknod(folder.file(node.name).c_str(), node.kind | 0666, node.device) == 0)
+            targets.push_back(folder.file(node.name));
+        else
+            EXPECT_EQ(errno, EPERM) << node.name; // a device needs the privilege to make one
+    }
+    if (targets.size() == std::size(nodes)) {
+        ASSERT_EQ(symlink("null.xlsx", folder.file("link.xlsx").c_str()), 0);
+        targets.push_back(folder.file("link.xlsx"));
+    }
+    const std::set<std::string> before = ListFolder(folder.path());
+    for (const std::string& target : targets) {
+        const Status saved = SaveThreeRows(target);
+        EXPECT_EQ(saved.error, Error::replace_failed) << target;
+        EXPECT_NE(saved.message.find("not a regular file"), std::string::npos) << saved.message;
+    }
+    EXPECT_EQ(ListFolder(folder.path()), before);
+    for (const auto& node : nodes) {
+        struct stat info {};
+        if (lstat(folder.file(node.name).c_str(), &info) == 0) {
+            EXPECT_EQ(info.st_mode & S_IFMT, node.kind) << node.name;
+            EXPECT_EQ(info.st_rdev, node.device) << node.name;
+        }
+    }
+}
+
+// A POSIX ACL as the kernel keeps it in an extended attribute: the owner and user `named` may read and
+// write, the owning group and others nothing.
+std::string Acl(std::uint32_t named) {
+    struct Entry {
+        std::uint16_t tag;
+        std::uint16_t permissions;
+        std::uint32_t id;
+    };
+    const std::uint32_t version = 2;
+    const std::uint32_t none = ~0u;
+    const Entry entries[] = {
+        {0x01, 6, none}, {0x02, 6, named}, {0x04, 0, none}, {0x10, 6, none}, {0x20, 0, none}};
+    std::string bytes(reinterpret_cast<const char*>(&version), sizeof version);
+    bytes.append(reinterpret_cast<const char*>(entries), sizeof entries);
+    return bytes;
+}
+
+bool SetXattr(const std::string& path, const char* name, const std::string& value) {
+    return setxattr(path.c_str(), name, value.data(), value.size(), 0) == 0;
+}
+
+// Who may do what with a file: its owner, group, mode and extended attributes (its ACL among them).
+struct Access {
+    uid_t owner = 0;
+    gid_t group = 0;
+    mode_t mode = 0;
+    std::map<std::string, std::string> xattrs;
+    bool operator==(const Access&) const = default;
+};
+
+Access AccessOf(const std::string& path) {
+    Access access;
+    struct stat info {};
+    if (stat(path.c_str(), &info) == 0)
+        access = Access{info.st_uid, info.st_gid, info.st_mode & 07777, {}};
+    std::string names(4096, '\0');
+    names.resize(
+        static_cast<std::size_t>(std::max<ssize_t>(0, listxattr(path.c_str(), names.data(), names.size()))));
+    for (std::size_t at = 0; at < names.size(); at = names.find('\0', at) + 1) {
+        std::string value(4096, '\0');
+        const ssize_t size = getxattr(path.c_str(), names.c_str() + at, value.data(), value.size());
+        value.resize(static_cast<std::size_t>(std::max<ssize_t>(0, size)));
+        access.xattrs[names.c_str() + at] = value;
+    }
+    return access;
+}
+
+// A file of user and group nobody, set-user-id, with an ACL entry for user daemon and an attribute of
+// its own; the folder's default ACL would give a new file to user bin.
+class WorkbookSaveAccess : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (geteuid() != 0)
+            GTEST_SKIP() << "needs root to give files to another user";
+        xlsx_test::WriteFile(target_, kOldBytes);
+        ASSERT_EQ(chown(target_.c_str(), 65534, 65534), 0);
+        const bool acl = SetXattr(target_, "system.posix_acl_access", Acl(1));
+        if (!acl && errno == ENOTSUP)
+            GTEST_SKIP() << "the file system holds no ACLs";
+        ASSERT_TRUE(acl && SetXattr(target_, "user.note", "nagekeken")) << std::strerror(errno);
+        ASSERT_EQ(chmod(target_.c_str(), 04660), 0);
+        xlsx_test::WriteFile(plain_, kOldBytes);
+        ASSERT_EQ(chmod(plain_.c_str(), 0640), 0);
+        ASSERT_TRUE(SetXattr(folder_.path(), "system.posix_acl_default", Acl(2)));
+    }
+
+    TempFolder folder_;
+    const std::string target_ = folder_.file("meetstaat.xlsx");
+    const std::string plain_ = folder_.file("zonder-acl.xlsx");
+};
+
+TEST_F(WorkbookSaveAccess, AReplacedFileKeepsWhoMayReadAndWriteIt) {
+    for (const std::string& path : {target_, plain_}) {
+        const Access before = AccessOf(path);
+        Workbook book(path);
+        WriteRows(book.active_sheet(), 3);
+        for (const std::string& name : ListFolder(folder_.path())) {
+            struct stat temp {};
+            if (name[0] == '.' && stat(folder_.file(name).c_str(), &temp) == 0) {
+                EXPECT_EQ(temp.st_mode & 077, 0u) << "no one else may read the workbook while it is written";
+            }
+        }
+        const Status saved = book.save();
+        ASSERT_TRUE(saved.ok()) << saved.message;
+        EXPECT_NE(ReadFile(path), kOldBytes);
+        EXPECT_EQ(AccessOf(path), before) << path;
+    }
+}
+
+TEST_F(WorkbookSaveAccess, WhatCannotBeCarriedOverFailsTheSave) {
+    using attribute_faults::Call;
+    const Access before = AccessOf(target_);
+    const std::pair<Call, bool> faults[] = {
+        {Call::fchown, false}, {Call::fsetxattr, false}, {Call::fchmod, false}, {Call::fchmod, true}};
+    for (const auto& [call, silent] : faults) {
+        attribute_faults::Arm(call, silent);
+        const Status saved = SaveThreeRows(target_);
+        attribute_faults::Arm(Call::none);
+        EXPECT_EQ(saved.error, Error::replace_failed) << static_cast<int>(call) << silent;
+    }
+    EXPECT_EQ(ReadFile(target_), kOldBytes);
+    EXPECT_EQ(AccessOf(target_), before);
+
+    // A group the user is not in cannot be given to the new file, which would then belong to theirs.
+    ASSERT_EQ(chown(folder_.path().c_str(), 65534, 65534) | chown(plain_.c_str(), 65534, 0), 0);
+    ASSERT_EQ(chmod(plain_.c_str(), 0660), 0);
+    EXPECT_EQ(AsNobody([&] { return static_cast<int>(SaveThreeRows(plain_).error); }),
+              static_cast<int>(Error::replace_failed));
+    EXPECT_EQ(ReadFile(plain_), kOldBytes);
+    EXPECT_EQ(ListFolder(folder_.path()), (std::set<std::string>{"meetstaat.xlsx", "zonder-acl.xlsx"}));
 }
 
 TEST(WorkbookSave, EveryNameTheFileSystemTakesCanBeSavedTo) {

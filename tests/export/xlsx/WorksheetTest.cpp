@@ -213,6 +213,7 @@ TEST(CellValues, NumbersFormulasAndWhatIsNotFinite) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const double largest = std::numeric_limits<double>::max();
+    const std::string longest(8192, '1'); // the spreadsheet's longest formula
     const std::string xml = WriteSheet([&](Worksheet& ws) {
         EXPECT_TRUE(ws.cell("A1").value(-0.5));
         EXPECT_TRUE(ws.cell("B1").value(12.3456));
@@ -230,6 +231,8 @@ TEST(CellValues, NumbersFormulasAndWhatIsNotFinite) {
         EXPECT_FALSE(ws.cell("J1").value(-std::nextafter(largest, 0.0)));
         EXPECT_TRUE(ws.cell("K1").value(std::nextafter(std::nextafter(largest, 0.0), 0.0)));
         EXPECT_FALSE(ws.cell("L1").formula("=K1*2", largest));
+        EXPECT_TRUE(ws.cell("M1").formula(longest, 1.0));
+        EXPECT_FALSE(ws.cell("N1").formula(longest + "1", 1.0));
         EXPECT_TRUE(ws.status().ok());
     });
     EXPECT_NE(CellXml(xml, "A1").find("<v>-0.5</v>"), std::string::npos) << xml;
@@ -244,6 +247,8 @@ TEST(CellValues, NumbersFormulasAndWhatIsNotFinite) {
     EXPECT_EQ(CellXml(xml, "I1"), "");
     EXPECT_EQ(CellXml(xml, "J1"), "");
     EXPECT_NE(CellXml(xml, "L1").find("<v>0</v>"), std::string::npos) << xml;
+    EXPECT_NE(CellXml(xml, "M1").find("<f>" + longest + "</f>"), std::string::npos);
+    EXPECT_TRUE(CellXml(xml, "N1").empty());
     for (auto v = xml.find("<v>"); v != std::string::npos; v = xml.find("<v>", v + 1))
         EXPECT_TRUE(std::isfinite(std::strtod(xml.c_str() + v + 3, nullptr))) << xml.substr(v, 40);
     EXPECT_EQ(xml.find("nan"), std::string::npos);
@@ -288,6 +293,29 @@ TEST(CellStyles, RefusedFontsAndTitles) {
     const std::string workbook_xml = xlsx_test::ReadZipEntry(folder.file("out.xlsx"), "xl/workbook.xml");
     EXPECT_NE(workbook_xml.find("name=\"Export Samenvattende meetstaat\""), std::string::npos)
         << workbook_xml;
+}
+
+TEST(CellStyles, ATitledSheetWithoutRowsIsSavedUnderItsTitle) {
+    TempFolder folder;
+    Workbook book(folder.file("out.xlsx"));
+    ASSERT_TRUE(book.active_sheet().title("Export Bouwsoft"));
+    ASSERT_TRUE(book.save().ok());
+    const std::string workbook_xml = xlsx_test::ReadZipEntry(folder.file("out.xlsx"), "xl/workbook.xml");
+    EXPECT_NE(workbook_xml.find("<sheet name=\"Export Bouwsoft\""), std::string::npos) << workbook_xml;
+}
+
+TEST(CellStyles, AFormatTheLibraryCannotMakeFailsTheSave) {
+    TempFolder folder;
+    Workbook book(folder.file("out.xlsx"));
+    Worksheet& ws = book.active_sheet();
+    const auto real = FormatCache::add_format;
+    FormatCache::add_format = [](lxw_workbook*) -> lxw_format* { return nullptr; };
+    ws.cell("A1").number_format("0.00");
+    ws.cell("A1").value(1.0);
+    const Status saved = book.save();
+    FormatCache::add_format = real;
+    EXPECT_EQ(saved.error, Error::library) << saved.message;
+    EXPECT_TRUE(xlsx_test::ListFolder(folder.path()).empty());
 }
 
 TEST(FormatCache, SameFacetsShareOneFormat) {
