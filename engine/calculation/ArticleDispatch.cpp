@@ -22,7 +22,9 @@
 #include "engine/host/Main.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <iterator>
 
 namespace {
@@ -295,12 +297,16 @@ bool Article::CalculateUserPropertyValues() {
 }
 
 void Article::CalculatePropertyValues(bool fromProperties) {
+    std::array<double, std::size(kMeasuredValues)> before{};
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        before[i] = this->*kMeasuredValues[i];
+    }
     MeasureByChoiceOrFlags(*this, fromProperties);
-    // A value computed from an unread quantity record is NaN: not measured, sizes included. Whatever
-    // came from a property or parameter alone stands.
-    for (double Article::*field : kMeasuredValues) {
-        if (std::isnan(this->*field)) {
-            this->*field = -1.0;
+    // A value computed from an unread quantity record is NaN and is not written: the field keeps what it
+    // had. Whatever came from a property, a parameter or the article itself stands.
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        if (std::isnan(this->*kMeasuredValues[i])) {
+            this->*kMeasuredValues[i] = before[i];
         }
     }
 }

@@ -23,8 +23,8 @@ class Calculation {
     static void GetSpecificWeightProperty(Article& article);
 
     // Quantity value n of the element's record. NaN when the record is unread, so that whatever is
-    // computed from it is NaN as well and is stored as not measured (Article::CalculatePropertyValues),
-    // while a value taken from a property or parameter alone stands.
+    // computed from it is NaN as well and is not written (Article::CalculatePropertyValues), while a
+    // value taken from a property or parameter alone stands.
     static double Value(Int32 n);
     // The 32-bit integer in the second half of quantity value n; -1 (not measured) when unread.
     static Int32 IntegerInSecondHalf(Int32 n);

@@ -66,7 +66,7 @@ TEST_F(QuantityDispatchTest, LastFlagDecidesTheUnitAndEveryFlagIsMeasured) {
     EXPECT_EQ(article.surface, -1.0); // no "Oppervlakte middenas": not measured
 }
 
-TEST_F(QuantityDispatchTest, FailedReadRestoresEachSizeTheArticleHad) {
+TEST_F(QuantityDispatchTest, FailedReadRestoresEachSizeTakenFromTheRecord) {
     const ElementRef wall = AddWall(builder);
     Article article = Load(wall, "20.10.", {&Article::surfaceFlag});
     hostplatform::Faults::FailCall("ACAPI_Element_GetQuantities");
@@ -75,11 +75,12 @@ TEST_F(QuantityDispatchTest, FailedReadRestoresEachSizeTheArticleHad) {
     article.size2 = 2.0;
     article.size3 = 3.0;
     article.size4 = 4.0;
+    article.thickness = 0.25;
     article.CalculatePropertyValues(true); // the surface getter writes size1, size3 and size4
     EXPECT_EQ(article.size1, 1.0);
     EXPECT_EQ(article.size2, 2.0);
     EXPECT_EQ(article.size3, 3.0);
-    EXPECT_EQ(article.size4, 4.0);
+    EXPECT_EQ(article.size4, 0.25); // the article's own thickness, not the record's
 }
 
 TEST_F(QuantityDispatchTest, TonOverwritesKilograms) {
