@@ -97,7 +97,9 @@ class Article {
     bool propertynameMatches(GS::UniString name) const;
     // Measures the article: the user's unit choice when it applies, else every set measure flag in turn
     // through the calculator of its element type. The flag is handed only to Beam::GetSurfaceProperty.
-    // Nothing raised below leaves it; what was measured before a failure stays.
+    // Nothing raised below leaves it; what was measured before a failure stays. A value computed from an
+    // unread quantity record is not written (a quantity stays -1, not measured; a size keeps what it had);
+    // one from a property, a parameter or the article itself stands.
     // This and CalculateUserPropertyValues are defined with the calculators' dispatch, in
     // engine/calculation/ArticleDispatch.cpp.
     void CalculatePropertyValues(bool fromProperties);

@@ -218,6 +218,14 @@ bool IsGroupIndex(short groupIndex) {
     return groupIndex >= 0 && static_cast<GS::USize>(groupIndex) < Articles::allArticlesGroups.GetSize();
 }
 
+// The element's articles are filed unmeasured; the report list says why.
+void ReportUnreadQuantities(Article report) {
+    report.groupIndex = QelmCode::kReportGroup;
+    report.code.Clear();
+    report.message = kUnreadQuantitiesText;
+    Articles::AddToList(std::move(report));
+}
+
 void FileArticles(ElementState& state) {
     if (state.articles.IsEmpty()) {
         state.base.message = Article::NoClassificationMessage();
@@ -238,14 +246,9 @@ void FileArticles(ElementState& state) {
         }
         Articles::AddToList(std::move(article));
     }
-}
-
-// The element's articles are filed unmeasured; the report list says why.
-void ReportUnreadQuantities(Article report) {
-    report.groupIndex = QelmCode::kReportGroup;
-    report.code.Clear();
-    report.message = kUnreadQuantitiesText;
-    Articles::AddToList(std::move(report));
+    // A report line like any other: none for an element whose articles are skipped.
+    if (!state.quantitiesRead && !skip)
+        ReportUnreadQuantities(state.base);
 }
 
 void EvaluateElement(hostaccess::TakeoffCache& cache, const API_Guid& guid) {
@@ -274,8 +277,6 @@ void EvaluateElement(hostaccess::TakeoffCache& cache, const API_Guid& guid) {
     Articles::GetArticlesFromQELM_Properties(element, state.articles);
     Articles::GetArticlesFromQELM_Classification(element, state.skeleton, state.articles);
     FileArticles(state);
-    if (!state.quantitiesRead && !state.articles.IsEmpty())
-        ReportUnreadQuantities(state.base);
 }
 
 // The systems and items of the QELM tree just read need not be asked for again.

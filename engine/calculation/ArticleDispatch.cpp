@@ -2,7 +2,6 @@
 // unit choice (route 1) or by the measure flags of its group (route 2).
 #include "engine/Article.hpp"
 #include "engine/calculation/Beam.hpp"
-#include "engine/calculation/Calculation.hpp"
 #include "engine/calculation/Column.hpp"
 #include "engine/calculation/CurtainWall.hpp"
 #include "engine/calculation/Door.hpp"
@@ -23,8 +22,10 @@
 #include "engine/host/Main.hpp"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
 #include <iterator>
-#include <type_traits>
 
 namespace {
 
@@ -209,15 +210,11 @@ Int32 Call(CountGetter getter, Article& article, bool) {
     return getter(article);
 }
 
-// Stores the calculator's getter result in the article field, when the class has that getter; a result
-// computed from an unread quantity record leaves the field not measured.
+// Stores the calculator's getter result in the article field, when the class has that getter.
 template <auto Calculator::*Getter, auto Article::*Field>
 void Measure(const Calculator& calculator, Article& article, bool fromProperties) {
     if (const auto getter = calculator.*Getter) {
-        const UInt64 unreadBefore = Calculation::UnreadUses();
-        const auto value = Call(getter, article, fromProperties);
-        using FieldType = std::remove_reference_t<decltype(article.*Field)>;
-        article.*Field = Calculation::UnreadUses() == unreadBefore ? value : FieldType(-1);
+        article.*Field = Call(getter, article, fromProperties);
     }
 }
 
@@ -241,6 +238,11 @@ constexpr MeasureFlag kMeasureFlags[] = {
     {&Article::dm3Flag, "dm3", Measure<&Calculator::dm3, &Article::volume>},
     {&Article::riserFlag, "trede", Measure<&Calculator::risers, &Article::risers>},
 };
+
+// Every value field a calculator writes.
+constexpr double Article::*kMeasuredValues[] = {&Article::length, &Article::surface, &Article::volume,
+                                                &Article::weight, &Article::kw,      &Article::size1,
+                                                &Article::size2,  &Article::size3,   &Article::size4};
 
 // Double spaces collapsed (one pass), ends trimmed, lower case.
 GS::UniString CleanChoice(GS::UniString text) {
@@ -295,14 +297,16 @@ bool Article::CalculateUserPropertyValues() {
 }
 
 void Article::CalculatePropertyValues(bool fromProperties) {
-    const UInt64 unreadBefore = Calculation::UnreadUses();
-    const double sizes[] = {size1, size2, size3, size4};
+    std::array<double, std::size(kMeasuredValues)> before{};
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        before[i] = this->*kMeasuredValues[i];
+    }
     MeasureByChoiceOrFlags(*this, fromProperties);
-    // Sizes are written along the way; none may come from an unread record.
-    if (Calculation::UnreadUses() != unreadBefore) {
-        size1 = sizes[0];
-        size2 = sizes[1];
-        size3 = sizes[2];
-        size4 = sizes[3];
+    // A value computed from an unread quantity record is NaN and is not written: the field keeps what it
+    // had. Whatever came from a property, a parameter or the article itself stands.
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        if (std::isnan(this->*kMeasuredValues[i])) {
+            this->*kMeasuredValues[i] = before[i];
+        }
     }
 }

@@ -4,6 +4,7 @@
 #include "engine/host/TakeoffCache.hpp"
 
 #include <cstring>
+#include <limits>
 
 API_ElementQuantity Calculation::quantity{};
 GS::Array<API_CompositeQuantity> Calculation::composites;
@@ -15,16 +16,9 @@ API_Quantities Calculation::quantities{};
 namespace {
 
 constexpr double kMinOpeningSize = 1e-7;
+constexpr double kUnread = std::numeric_limits<double>::quiet_NaN();
 
 bool recordRead = false;
-UInt64 unreadUses = 0;
-
-// False, and one more unread use, when the last request failed.
-bool RecordRead() {
-    if (!recordRead)
-        ++unreadUses;
-    return recordRead;
-}
 
 // Assigning a fresh array drops the rows and their storage (clear alone keeps the capacity).
 template <typename T> void Release(GS::Array<T>& rows) {
@@ -77,30 +71,32 @@ void Calculation::GetSpecificWeightProperty(Article& article) {
 }
 
 double Calculation::Value(Int32 n) {
-    if (!RecordRead() || n < 0 || n >= API_QuantityValueCount)
+    if (!recordRead)
+        return kUnread;
+    if (n < 0 || n >= API_QuantityValueCount)
         return -1.0;
     return quantity.values[n];
 }
 
 Int32 Calculation::IntegerInSecondHalf(Int32 n) {
-    if (!RecordRead() || n < 0 || n >= API_QuantityValueCount)
+    if (!recordRead || n < 0 || n >= API_QuantityValueCount)
         return -1;
     return quantity.IntegerInValue(n, 1);
 }
 
 bool Calculation::HasSkinRow(const Article& article) {
-    return RecordRead() && article.skinIndex >= 0 &&
+    return recordRead && article.skinIndex >= 0 &&
            static_cast<GS::USize>(article.skinIndex) < composites.GetSize();
 }
 
 double Calculation::SkinVolume(const Article& article) {
+    if (!recordRead)
+        return kUnread;
     return HasSkinRow(article) ? composites[static_cast<GS::UIndex>(article.skinIndex)].volumes : -1.0;
 }
 
 double Calculation::SkinProjectedArea(const Article& article) {
+    if (!recordRead)
+        return kUnread;
     return HasSkinRow(article) ? composites[static_cast<GS::UIndex>(article.skinIndex)].projectedArea : -1.0;
-}
-
-UInt64 Calculation::UnreadUses() {
-    return unreadUses;
 }

@@ -22,18 +22,17 @@ class Calculation {
     // Writes the article's specific-weight text into extraInfo2 (unchanged when no positive weight).
     static void GetSpecificWeightProperty(Article& article);
 
-    // Quantity value n of the element's record; -1.0 (not measured) when the record is unread.
+    // Quantity value n of the element's record. NaN when the record is unread, so that whatever is
+    // computed from it is NaN as well and is not written (Article::CalculatePropertyValues), while a
+    // value taken from a property or parameter alone stands.
     static double Value(Int32 n);
-    // The 32-bit integer in the second half of quantity value n.
+    // The 32-bit integer in the second half of quantity value n; -1 (not measured) when unread.
     static Int32 IntegerInSecondHalf(Int32 n);
     // The skin row of the article: its volume / projected area; -1.0 when the article has no row
-    // (skinIndex below 0 or not below the number of rows).
+    // (skinIndex below 0 or not below the number of rows), NaN when the record is unread.
     static bool HasSkinRow(const Article& article);
     static double SkinVolume(const Article& article);
     static double SkinProjectedArea(const Article& article);
-    // How often a value of an unread record was asked for so far: a value computed while this count
-    // grew is not a measurement.
-    static UInt64 UnreadUses();
 
   private:
     static void ClearBuffers();

@@ -33,7 +33,8 @@ std::optional<double> Area(const API_OpeningType& opening) {
     case APIOpeningBasePolygon_Rectangular:
         return opening.width * opening.height;
     case APIOpeningBasePolygon_Circular:
-        return std::numbers::pi * (opening.width / 2.0) * (opening.width / 2.0);
+        // Square the radius first: (pi * r) * r differs from pi * r^2 in the last bit.
+        return std::numbers::pi * ((opening.width / 2.0) * (opening.width / 2.0));
     default:
         return std::nullopt;
     }

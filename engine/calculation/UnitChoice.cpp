@@ -43,10 +43,8 @@ bool ApplyUnitChoice(std::span<const UnitChoice> table, Article& article, const 
             continue;
         }
         if (row.value != nullptr) {
-            const UInt64 unreadBefore = Calculation::UnreadUses();
             if (const std::optional<double> value = row.value(article)) {
-                // A value computed from an unread quantity record is not a measurement.
-                Write(article, row.field, Calculation::UnreadUses() == unreadBefore ? *value : -1.0);
+                Write(article, row.field, *value);
             }
         }
         article.unit = row.unit;

@@ -29,9 +29,8 @@ struct UnitChoice {
     void (*after)(Article&) = nullptr; // runs once field and unit are written
 };
 
-// Walks the table from the top; the first row equal to the choice writes its field (-1, not measured, for
-// a value from an unread quantity record) and the unit, runs its after-step and gives true. No equal row:
-// false, the article unchanged.
+// Walks the table from the top; the first row equal to the choice writes its field and the unit, runs its
+// after-step and gives true. No equal row: false, the article unchanged.
 bool ApplyUnitChoice(std::span<const UnitChoice> table, Article& article, const GS::UniString& choice);
 
 // A text usable as a template argument, so a table row can name a property or parameter.

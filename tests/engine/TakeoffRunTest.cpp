@@ -297,7 +297,10 @@ TEST_F(TakeoffTest, FailedQuantityReadMeasuresNothingAndIsReported) {
     b.AddElement(API_WallID).Id("W-1").Classify(qelm, first).Quantity(25, 10.0);
     const API_Guid unread = b.AddElement(API_WallID).Id("W-2").Classify(qelm, second).Quantity(25, 20.0);
     b.AddElement(API_WallID).Id("W-3").Classify(qelm, first).Quantity(25, 30.0).Quantity(20, 2.5);
+    // Its article code forbids every report line of the element.
+    const API_Guid skipped = b.AddElement(API_WallID).Id("W-4").Classify(qelm, Item("27.11.", "m"));
     Faults::FailCallFor("ACAPI_Element_GetQuantities", unread);
+    Faults::FailCallFor("ACAPI_Element_GetQuantities", skipped);
     EXPECT_FALSE(TakeOff());
 
     ASSERT_EQ(ElementIDs(ArticlesOf("30.01.")), (Ids{"W-1", "W-3"}));
@@ -308,6 +311,7 @@ TEST_F(TakeoffTest, FailedQuantityReadMeasuresNothingAndIsReported) {
     EXPECT_EQ(Utf8(unmeasured.unit), "m");
     EXPECT_EQ(unmeasured.length, -1.0);
     EXPECT_EQ(unmeasured.size1, -1.0);
+    EXPECT_EQ(ElementIDs(ArticlesOf("27.11.")), (Ids{"W-4"}));
     ASSERT_EQ(Reports().GetSize(), 1u);
     EXPECT_EQ(Utf8(Reports()[0].elementID), "W-2");
     EXPECT_EQ(Utf8(Reports()[0].message), "Hoeveelheden niet leesbaar");

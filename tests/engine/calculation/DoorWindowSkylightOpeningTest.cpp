@@ -259,6 +259,8 @@ TEST_F(OpeningTest, VolumeByShapeAndOwner) {
     const ElementRef wall = builder.AddElement(API_WallID).WallBasic(0, 0.3, 0.4);
     EXPECT_DOUBLE_EQ(VolumeIn(slab, APIOpeningBasePolygon_Rectangular, 1.0, 2.0), 0.4);
     EXPECT_DOUBLE_EQ(VolumeIn(wall, APIOpeningBasePolygon_Circular, 1.0, 5.0), 0.3 * std::numbers::pi / 4);
+    // The radius squared before it meets pi: the last bit differs otherwise.
+    EXPECT_EQ(VolumeIn(wall, APIOpeningBasePolygon_Circular, 1.56, 5.0), 0.5734034911332091);
     EXPECT_EQ(VolumeIn(wall, APIOpeningBasePolygon_Custom, 1.0, 2.0), -1.0);
     EXPECT_EQ(VolumeIn(builder.AddElement(API_RoofID).PlateBasic(0, 0.2), APIOpeningBasePolygon_Rectangular,
                        1.0, 2.0),

@@ -8,6 +8,7 @@
 namespace {
 
 using hostplatform::ElementRef;
+using hostplatform::Faults;
 
 using QuantityDispatchTest = CalculatorTest;
 
@@ -65,7 +66,7 @@ TEST_F(QuantityDispatchTest, LastFlagDecidesTheUnitAndEveryFlagIsMeasured) {
     EXPECT_EQ(article.surface, -1.0); // no "Oppervlakte middenas": not measured
 }
 
-TEST_F(QuantityDispatchTest, FailedReadRestoresEachSizeTheArticleHad) {
+TEST_F(QuantityDispatchTest, FailedReadRestoresEachSizeTakenFromTheRecord) {
     const ElementRef wall = AddWall(builder);
     Article article = Load(wall, "20.10.", {&Article::surfaceFlag});
     hostplatform::Faults::FailCall("ACAPI_Element_GetQuantities");
@@ -74,11 +75,12 @@ TEST_F(QuantityDispatchTest, FailedReadRestoresEachSizeTheArticleHad) {
     article.size2 = 2.0;
     article.size3 = 3.0;
     article.size4 = 4.0;
+    article.thickness = 0.25;
     article.CalculatePropertyValues(true); // the surface getter writes size1, size3 and size4
     EXPECT_EQ(article.size1, 1.0);
     EXPECT_EQ(article.size2, 2.0);
     EXPECT_EQ(article.size3, 3.0);
-    EXPECT_EQ(article.size4, 4.0);
+    EXPECT_EQ(article.size4, 0.25); // the article's own thickness, not the record's
 }
 
 TEST_F(QuantityDispatchTest, TonOverwritesKilograms) {
@@ -180,6 +182,73 @@ TEST_F(QuantityDispatchTest, TypeWithoutCalculatorStillNamesTheUnit) {
     article.CalculatePropertyValues(true);
     EXPECT_EQ(article.unit, "kw");
     EXPECT_EQ(article.kw, -1.0);
+}
+
+// With the element's quantity read failed, what a getter or unit choice takes from a property or parameter
+// stands, sizes included, whatever else it read; what it takes from the record is not measured.
+TEST_F(QuantityDispatchTest, FailedQuantityReadKeepsWhatPropertiesAndParametersGive) {
+    Faults::FailCall("ACAPI_Element_GetQuantities");
+    const auto measure = [this](ElementRef element, bool Article::*flag, const char* propertyName) {
+        builder.Install();
+        EXPECT_FALSE(Calculation::GetElementParameters(element.record()));
+        Article article;
+        article.guid = element.guid();
+        article.elemType = element.record().header.type.typeID;
+        article.code = "13.20."; // the slab's perimeter code; no other row's rule looks at it
+        article.qelmType = QelmType::kProperty;
+        article.propertyName = propertyName;
+        if (flag != nullptr)
+            article.*flag = true;
+        article.CalculatePropertyValues(true);
+        return article;
+    };
+    const struct {
+        API_ElemTypeID type;
+        const char* given; // a property, or a parameter for the window
+        double value;
+        bool Article::*flag;
+        const char* propertyName;
+        double Article::*stands;
+        double Article::*fromRecord; // nullptr: the row reads nothing else
+    } cases[] = {
+        {API_WallID, "Oppervlakte middenas", 12.5, &Article::surfaceFlag, "QELM zichtbeton",
+         &Article::surface, &Article::size1},
+        {API_SlabID, "Omtrek vloer zonder openingen", 40.0, &Article::lengthFlag, "", &Article::length,
+         nullptr},
+        {API_RoofID, "Dikte dak", 0.25, &Article::volumeFlag, "", &Article::size4, &Article::volume},
+        {API_ShellID, "Dikte dak", 0.15, &Article::volumeFlag, "", &Article::size4, &Article::volume},
+        {API_BeamID, "Breedte balk", 0.2, &Article::volumeFlag, "", &Article::size2, &Article::volume},
+        {API_ColumnID, "Dikte kolom", 0.3, &Article::volumeFlag, "", &Article::size4, &Article::volume},
+        {API_DoorID, "Tussendorpel binnendeur", 0.9, &Article::surfaceFlag, "QELM tussendorpel binnendeur",
+         &Article::surface, &Article::size2},
+        {API_WindowID, "gs_sill_width", 0.2, &Article::volumeFlag, "QELM raam - en deurdorpels",
+         &Article::size4, &Article::volume},
+        {API_ZoneID, "Oppervlakte wanden + plafond", 55.0, &Article::surfaceFlag, "QELM binnenschilderwerken",
+         &Article::surface, nullptr},
+        {API_MeshID, "Gewicht materiaal", 80.0, &Article::weightFlag, "", &Article::weight, nullptr},
+        {API_MorphID, "Grondverzet", 3.0, &Article::tonFlag, "", &Article::weight, nullptr},
+        {API_RailingID, "Lengte reling", 12.0, &Article::lengthFlag, "", &Article::length, nullptr},
+        {API_ObjectID, "Vermogen verwarmingselement", 2.5, &Article::kwFlag, "", &Article::kw, nullptr},
+    };
+    for (const auto& c : cases) {
+        ElementRef element = builder.AddElement(c.type).Quantity(0, 9.0).Quantity(25, 10.0);
+        if (c.type == API_WindowID)
+            element.Parameter(c.given, c.value);
+        else
+            element.Property(c.given, c.value);
+        const Article article = measure(element, c.flag, c.propertyName);
+        EXPECT_EQ(article.*c.stands, c.value) << c.given;
+        if (c.fromRecord != nullptr) {
+            EXPECT_EQ(article.*c.fromRecord, -1.0) << c.given;
+        }
+    }
+
+    const ElementRef wall = builder.AddElement(API_WallID)
+                                .Property("Oppervlakte middenas", 12.5)
+                                .Property("Meeteenheid wand", GS::UniString("m2 - middenas"));
+    EXPECT_EQ(measure(wall, nullptr, "").surface, 12.5);
+    const ElementRef stair = builder.AddElement(API_StairID).Property("Aantal treden per trap", 16.0);
+    EXPECT_EQ(measure(stair, &Article::riserFlag, "").risers, 16);
 }
 
 TEST(UnitChoiceTest, TruncationTowardZeroWithinRange) {
