@@ -216,12 +216,22 @@ constexpr double kPixelsPerPoint = 96.0 / 72.0;
 constexpr double kDigitPixels = 7.0;
 // Room for the cell's margins and for a viewer that draws the font a little wider.
 constexpr double kPadding = 1.0;
+// The widest a byte of text can measure ('@'), in em.
+constexpr double kWidestByteEm = 1.015;
+
+double Need(double em, double characters, double points) {
+    return std::max(em * points * kPixelsPerPoint / kDigitPixels, characters) + kPadding;
+}
 
 } // namespace
 
+bool ColumnWidths::covers(std::uint32_t column, std::size_t bytes, double points) const {
+    const auto most = static_cast<double>(bytes);
+    return column < columns_.size() && columns_[column] >= Need(most * kWidestByteEm, most, points);
+}
+
 void ColumnWidths::fit(std::uint32_t first, std::uint32_t last, const Extent& extent, double points) {
-    const double pixels = extent.em * points * kPixelsPerPoint;
-    const double need = std::max(pixels / kDigitPixels, static_cast<double>(extent.characters)) + kPadding;
+    const double need = Need(extent.em, extent.characters, points);
     if (first == last) {
         if (first >= columns_.size())
             columns_.resize(first + 1, 0.0);

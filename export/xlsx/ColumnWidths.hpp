@@ -13,6 +13,7 @@
 // distinct merged blocks, never with the number of rows.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <utility>
@@ -60,6 +61,9 @@ class ColumnWidths {
     // A content of the given extent at `points`, shown by a cell in column `first` merged up to `last`
     // (0-based; `last == first` for a cell that is not merged).
     void fit(std::uint32_t first, std::uint32_t last, const Extent& extent, double points);
+    // True when `column` already needs as much as any text of `bytes` bytes at `points` could, so that
+    // measuring one cannot widen it.
+    bool covers(std::uint32_t column, std::size_t bytes, double points) const;
 
     // The look of number format `id`, read from `code` the first time the id is asked for.
     const NumberLook& look(std::uint32_t id, std::string_view code);

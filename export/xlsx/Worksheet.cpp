@@ -218,6 +218,8 @@ void Worksheet::measure(std::uint32_t column, const CellData& data) {
     const StyleKey& style = data.style;
     const double points = style.has_font ? style.font_size : ColumnWidths::kDefaultPoints;
     if (data.kind == CellData::Kind::text) {
+        if (last == column && widths_.covers(column, data.text.size(), points))
+            return; // most texts of a column: no need to read them
         widths_.fit(column, last, MeasureText(data.text, style.has_font && style.bold), points);
     } else {
         const NumberLook& look = widths_.look(style.number_format, formats_.text(style.number_format));
