@@ -162,8 +162,10 @@ void Worksheet::emit_row() {
             else
                 ++merged_ranges_;
         }
-        for (const std::uint32_t column : touched_)
+        for (const std::uint32_t column : touched_) {
             emit_cell(column, cells_[column]);
+            measure(column, cells_[column]);
+        }
     }
     for (const std::uint32_t column : touched_) {
         CellData& data = cells_[column];
@@ -202,11 +204,46 @@ void Worksheet::emit_cell(std::uint32_t column, const CellData& data) {
         fail(Error::library, "writing cell " + FormatCellReference({row_, column}) + ": " + lxw_strerror(rc));
 }
 
+// What the cell shows, for its column's width: a merged block shows its first cell only.
+void Worksheet::measure(std::uint32_t column, const CellData& data) {
+    if (data.kind == CellData::Kind::empty)
+        return;
+    std::uint32_t last = column;
+    for (const auto& [first, end] : merges_) {
+        if (first < column && column <= end)
+            return;
+        if (first == column)
+            last = end;
+    }
+    const StyleKey& style = data.style;
+    const double points = style.has_font ? style.font_size : ColumnWidths::kDefaultPoints;
+    if (data.kind == CellData::Kind::text) {
+        if (last == column && widths_.covers(column, data.text.size(), points))
+            return; // most texts of a column: no need to read them
+        widths_.fit(column, last, MeasureText(data.text, style.has_font && style.bold), points);
+    } else {
+        const NumberLook& look = widths_.look(style.number_format, formats_.text(style.number_format));
+        widths_.fit(column, last, MeasureNumber(data.number, look), points);
+    }
+}
+
+// The library keeps column widths apart from the rows and writes them when the workbook is closed, so
+// they can be set after the last row, once every content is known.
+void Worksheet::set_widths() {
+    for (const auto& [column, width] : widths_.widths()) {
+        const auto col = static_cast<lxw_col_t>(column);
+        const lxw_error rc = worksheet_set_column(sheet_, col, col, width, nullptr);
+        if (rc != LXW_NO_ERROR)
+            fail(Error::library,
+                 "setting the width of column " + std::to_string(column + 1) + ": " + lxw_strerror(rc));
+    }
+}
+
 const Status& Worksheet::finish() {
     if (!closed_) {
         emit_row();
-        if (library_ != nullptr)
-            ensure_library_sheet();
+        if (library_ != nullptr && ensure_library_sheet())
+            set_widths();
     }
     return status_;
 }

@@ -28,13 +28,15 @@
 //
 // Numbers reach the file in the "C" numeric locale whatever the thread's locale. Spreadsheets that do
 // not recalculate on load show a formula's cached result, so every formula carries the one its caller
-// computed. Memory does not grow with the number of rows, except the library's one small record per
-// merged range.
+// computed. Each column is made as wide as the widest content written into it needs, as its font and
+// number format show it (see ColumnWidths.hpp); the widths are set when the sheet is finished. Memory
+// does not grow with the number of rows, except the library's one small record per merged range.
 //
 // One sheet is used by one thread at a time. Handles (Cell, Range) are addresses: they stay valid
 // for as long as their workbook is open, and may be kept across rows.
 #pragma once
 
+#include "export/xlsx/ColumnWidths.hpp"
 #include "export/xlsx/XlsxFormats.hpp"
 #include "export/xlsx/XlsxStyle.hpp"
 #include "export/xlsx/XlsxText.hpp"
@@ -182,6 +184,8 @@ class Worksheet {
     bool enter_row(std::uint32_t row);
     void emit_row();
     void emit_cell(std::uint32_t column, const CellData& data);
+    void measure(std::uint32_t column, const CellData& data);
+    void set_widths();
     bool ensure_library_sheet();
     void fail(Error error, std::string message);
     bool intern_font(const Font& font, StyleKey& facets);
@@ -199,6 +203,7 @@ class Worksheet {
     std::string title_;
     Status status_;
     FormatCache formats_;
+    ColumnWidths widths_;
 
     std::uint32_t row_ = 0;
     bool has_row_ = false;

@@ -2,7 +2,8 @@
 """Reads back, with openpyxl, the three workbooks that `qelm-host --takeoff-export DIR` wrote for the
 sample house (examples/woning.json) and checks that they agree with each other and with the model:
 sheet titles, project block, captions, an article's total in each kind, prices and the VAT block of
-the summary, the element rows of the detailed bill, the Bouwsoft rows with their IFC GlobalIds.
+the summary, the element rows of the detailed bill, the Bouwsoft rows with their IFC GlobalIds, and
+column widths that fit what every cell shows.
 Run with Debian's /usr/bin/python3, which has openpyxl.
 
 usage: check_workbooks.py DIR
@@ -12,6 +13,9 @@ import re
 import sys
 
 import openpyxl
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "export", "xlsx"))
+from read_workbook import width_problems  # noqa: E402
 
 failures = []
 
@@ -95,6 +99,10 @@ def main(folder):
     totals = check_summary(paths[0])
     check_detailed(paths[1], totals)
     check_bouwsoft(paths[2], totals)
+    for name, path in zip(names, paths):
+        problems = width_problems(openpyxl.load_workbook(path).active,
+                                  openpyxl.load_workbook(path, data_only=True).active)
+        check(not problems, name + ": column widths " + repr(problems))
     leftovers = [f for f in os.listdir(folder) if f not in names]
     check(not leftovers, "no temporary files left beside the workbooks: %r" % leftovers)
     for failure in failures:

@@ -56,7 +56,7 @@ void FillTakeoff(const API_Guid& cupboard) {
     wall.zoneNames = {"Keuken", "Berging"};
     walls.articleList.Push(wall);
     walls.articleList.Push(Measured("W-02 gevel", &Article::surface, 3.5));
-    auto cupboards = Group("30.1.", "Maatkasten", "|st|", "st", 450.0);
+    auto cupboards = Group("30.1.", "Maatkasten", "|st|", "st", 1088384.25); // totals in the millions
     cupboards.line1 = "lijn 1";
     cupboards.line2 = "lijn 2";
     cupboards.articleList.Push(Piece("kast", 3, cupboard));

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """Reads back, with openpyxl, the three workbook kinds that excel_readback_writer exports from a small
 take-off: project block, title and caption rows, group and article rows, Bouwsoft rows per piece,
-the VAT block with its formulas and cached values, fonts, fills, merges and accented text; and the
-alerts of a failed and a cancelled export. Runs once under C.UTF-8 and once under a Dutch numeric
+the VAT block with its formulas and cached values in the millions, fonts, fills, merges, accented text
+and column widths that fit what the cells show; and the alerts of a failed and a cancelled export. Runs once under C.UTF-8 and once under a Dutch numeric
 locale when one can be made. Run with Debian's /usr/bin/python3, which has openpyxl.
 
 usage: read_excel_exports.py WRITER WORK_FOLDER
@@ -16,7 +16,7 @@ import zipfile
 import openpyxl
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "xlsx"))
-from read_workbook import check, checks, dutch_locale  # noqa: E402
+from read_workbook import check, checks, dutch_locale, width_problems  # noqa: E402
 
 KEPT = b"the previous export, which a cancelled one must leave alone"
 
@@ -41,7 +41,12 @@ def merges(ws):
 
 
 def close(a, b):
-    return a is not None and abs(a - b) < 1e-9
+    return a is not None and abs(a - b) < 1e-9 * max(1.0, abs(b))
+
+
+def check_widths(ws, cached, name):
+    problems = width_problems(ws, cached)
+    check(not problems, "%s column widths: %r" % (name, problems))
 
 
 def check_project_block(ws, name):
@@ -72,7 +77,7 @@ def check_summary(path):
     check(ws["T10"].value == 15.75 and ws["T10"].number_format == "0.00", "T10 total")
     check(ws["V10"].value == "=T10*U10" and close(cached["V10"].value, 196.875), "V10 line total")
     check(ws["T11"].value == 3 and ws["T11"].number_format == "0", "T11 pieces")
-    net = 196.875 + 1350.0
+    net = 196.875 + 3 * 1088384.25
     check(ws["T13"].value == "Bedrag exclusief BTW", "VAT block two rows below the last group")
     check(ws["V13"].value == "=SUM(V3:V11)" and close(cached["V13"].value, net), "net: %r" % cached["V13"].value)
     check(ws["V13"].font.b and ws["V13"].font.sz == 12 and ws["V13"].font.name == "Arial", "net bold")
@@ -80,10 +85,11 @@ def check_summary(path):
     check(ws["V15"].value == "=V13*U15*0.01" and close(cached["V15"].value, net * 0.21), "VAT")
     check(ws["V17"].value == "=V13+V15" and close(cached["V17"].value, net * 1.21), "gross")
     check(ws.max_row == 17, "summary rows: %d" % ws.max_row)
+    check_widths(ws, cached, "summary")
 
 
 def check_detail(path):
-    ws, _ = load(path)
+    ws, cached = load(path)
     check(ws.title == "Export Detailmeetstaat", "detail title: %r" % ws.title)
     check_project_block(ws, "detail")
     check("A7:T7" in merges(ws) and "A7:V7" not in merges(ws), "detail title merged A to T")
@@ -98,10 +104,11 @@ def check_detail(path):
     check(ws["H13"].value is None, "a missing length stays empty in a bill")
     check(ws["G16"].value == 3 and ws["F16"].value == "kast", "cupboard row")
     check(ws.max_row == 16, "detail rows: %d" % ws.max_row)
+    check_widths(ws, cached, "detail")
 
 
 def check_bouwsoft(path):
-    ws, _ = load(path)
+    ws, cached = load(path)
     check(ws["A1"].value == "QELM-artikel (Nr 1)" and ws["P1"].value == "IFC_ID", "Bouwsoft captions")
     check(ws["A1"].fill.fill_type is None, "no fill in the Bouwsoft caption row")
     check(ws["A2"].value == "Volgens lastenboek, hoofdstuk 20", "note before the group's rows")
@@ -112,6 +119,7 @@ def check_bouwsoft(path):
     check(rows[0][13:16] == ["lijn 2", "lijn 1", "2O2Fr$t4X7Zf8NOew3FLOH"], "N to P: %r" % rows[0][13:16])
     check(ws.max_row == 7, "Bouwsoft rows: %d" % ws.max_row)
     check(merges(ws) == ["A2:Q2"], "Bouwsoft merges: %r" % merges(ws))
+    check_widths(ws, cached, "Bouwsoft")
 
 
 def check_run(writer, books, env, label):

@@ -63,6 +63,9 @@ int WriteThroughAdapter(const char* path) {
     ws.range("H3:I3").font(Font{"Arial", 10, false, true});
     Text(ws, "H3", "cursief");
     Number(ws, "J3", HUGE_VAL, "0");
+    ws.cell("K3").font(Font{"Arial", 12, true, false});
+    ws.cell("K3").number_format("#,##0.00");
+    ws.cell("K3").formula("=A3*261212.3", 3265153.75);
 
     Text(ws, "A4", std::string(40000, 'x'));
     Text(ws, "B4", "bad \xFF byte, control \x01, noncharacter \xEF\xBF\xBF");

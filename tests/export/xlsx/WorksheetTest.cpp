@@ -1,5 +1,5 @@
-// The worksheet adapter: references, text cleaning, the streamed row, cells and ranges, read back from
-// the saved worksheet's XML.
+// The worksheet adapter: references, text cleaning, the streamed row, cells and ranges, column widths,
+// read back from the saved worksheet's XML.
 #include "export/xlsx/Workbook.hpp"
 #include "tests/export/xlsx/XlsxTestUtil.hpp"
 #include "tests/support/DutchLocale.hpp"
@@ -8,7 +8,9 @@
 #include <xlsxwriter.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <map>
 
 namespace {
 
@@ -340,6 +342,68 @@ TEST(FormatCache, SameFacetsShareOneFormat) {
     EXPECT_EQ(cache.intern(""), 0u);
     EXPECT_EQ(StyleKeyHash{}(thin), StyleKeyHash{}(same));
     lxw_workbook_free(library);
+}
+
+// Width by 1-based column, from the sheet's <col> elements (each the library writes covers one column).
+std::map<int, double> ColumnWidthsOf(const std::string& xml) {
+    std::map<int, double> widths;
+    for (auto at = xml.find("<col min=\""); at != std::string::npos; at = xml.find("<col min=\"", at + 1)) {
+        const int column = std::atoi(xml.c_str() + at + 10);
+        widths[column] = std::atof(xml.c_str() + xml.find("width=\"", at) + 7);
+    }
+    return widths;
+}
+
+// What a spreadsheet shows for a number under a format, character for character.
+TEST(ColumnWidths, NumbersAreMeasuredAsTheirFormatShowsThem) {
+    const struct {
+        const char* code;
+        double number;
+        const char* shown;
+    } cases[] = {
+        {"0.00", 3265153.75, "3265153.75"},
+        {"#,##0.00", 3265153.75, "3,265,153.75"},
+        {"#,##0.00", -43265153.75, "-43,265,153.75"},
+        {"0.00", 9.996, "10.00"},
+        {"0", 0.4, "0"},
+        {"#.00", 0.5, ".50"},
+        {"0.0%", 0.1234, "12.3%"},
+        {"\"EUR \"#,##0", 1234567, "EUR 1,234,567"},
+        {"[Red]0.0", 12.34, "12.3"},
+        {"[$\xE2\x82\xAC-813] #,##0.00", 1234.5, "\xE2\x82\xAC 1,234.50"},
+        {"0.00E+00", 12345, "1.23E+04"},
+        {"dd/mm/yyyy", 45000, "15/03/2023"},
+        {"General", 3.14159265358979, "3.141592654"},
+        {"", 123456, "123456"},
+    };
+    for (const auto& c : cases) {
+        const Extent extent = MeasureNumber(c.number, ReadNumberFormat(c.code));
+        EXPECT_EQ(extent.characters, MeasureText(c.shown, false).characters) << c.code << " " << c.shown;
+    }
+}
+
+// A merged block's content is spread over its columns; texts count characters, not bytes; a column
+// whose content fits keeps the default width.
+TEST(ColumnWidths, MergedBlocksSpreadAndTextsCountCharacters) {
+    const std::string long_text(60, 'x');
+    std::string accented;
+    for (int i = 0; i < 20; ++i)
+        accented += "\xC3\xA9"; // é
+    const std::map<int, double> widths = ColumnWidthsOf(WriteSheet([&](Worksheet& ws) {
+        ws.range("A1:C1").merge_cells();
+        (void)ws.cell("A1").value(long_text);
+        ws.range("E1:F1").merge_cells();
+        (void)ws.cell("E1").value("Totaal");
+        (void)ws.cell("G2").value(accented);
+        (void)ws.cell("H2").value("x");
+    }));
+    ASSERT_EQ(widths.size(), 4u); // A, B, C and G
+    EXPECT_DOUBLE_EQ(widths.at(1), widths.at(2));
+    EXPECT_DOUBLE_EQ(widths.at(2), widths.at(3));
+    EXPECT_GE(widths.at(1) * 3, 60.0);
+    EXPECT_LT(widths.at(1), 30.0);
+    EXPECT_GE(widths.at(7), 20.0);
+    EXPECT_LT(widths.at(7), 40.0); // 40 bytes
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """Reads back, with openpyxl, workbooks that the worksheet adapter wrote (export_readback_writer):
 values, number formats, merges, fonts, fills, borders, cached formula results, accented and cleaned
-text, the refused long text, NaN and infinity as no value, and numbers written under a Dutch numeric
-locale. Run with Debian's /usr/bin/python3, which has openpyxl.
+text, the refused long text, NaN and infinity as no value, column widths that fit what the cells show,
+and numbers written under a Dutch numeric locale. Run with Debian's /usr/bin/python3, which has openpyxl.
 
 usage: read_workbook.py WRITER WORK_FOLDER
 """
@@ -37,6 +37,51 @@ def run_writer(writer, path, env, raw=False):
     if done.returncode != 0:
         print(done.stdout, done.stderr)
     return info
+
+
+# Advance widths of Arial's (and Liberation Sans') digits, point and minus, in em, regular and bold alike.
+DIGIT_EM, POINT_EM, MINUS_EM = 0.556, 0.278, 0.333
+
+
+def shown(value, code):
+    """The text a spreadsheet shows for a value under the plain number formats the writers use."""
+    if isinstance(value, str):
+        return value
+    if code in ("General", ""):
+        return "%d" % value if value == int(value) else "%.10g" % value
+    decimals = len(code.split(".")[1]) if "." in code else 0
+    return "{:{}.{}f}".format(value, "," if "," in code else "", decimals)
+
+
+def needed_width(text, number, points):
+    """Column units (digits of the default Calibri 11, 7 pixels) a content needs: a number its characters
+    in Arial at the cell's size, a text at least one unit per character of its longest line."""
+    if number:
+        em = sum(DIGIT_EM if c.isdigit() else MINUS_EM if c == "-" else POINT_EM for c in text)
+        return em * points * 96 / 72 / 7
+    return max(len(line) for line in text.split("\n"))
+
+
+def width_problems(ws, cached):
+    """Every cell whose column, or merged block, is narrower than what the cell shows."""
+    widths = {}
+    for dim in ws.column_dimensions.values():
+        widths.update((column, dim.width) for column in range(dim.min, dim.max + 1))
+    blocks = {(r.min_row, r.min_col): r for r in ws.merged_cells.ranges}
+    problems = []
+    for row in ws.iter_rows():
+        for cell in row:
+            value = cached.cell(cell.row, cell.column).value
+            if value is None:
+                continue
+            block = blocks.get((cell.row, cell.column))
+            columns = range(block.min_col, block.max_col + 1) if block else [cell.column]
+            text = shown(value, cell.number_format)
+            need = needed_width(text, not isinstance(value, str), cell.font.sz or 11)
+            have = sum(widths.get(column, 8.43) for column in columns)
+            if have < need:
+                problems.append("%s %r needs %.1f, has %.1f" % (cell.coordinate, text, need, have))
+    return problems
 
 
 def check_cells(path, info):
@@ -81,6 +126,8 @@ def check_cells(path, info):
           "40,000 characters refused: %r" % info["refused"])
     check(ws["B4"].value == "bad \ufffd byte, control \ufffd, noncharacter \ufffd",
           "cleaned text: %r" % ws["B4"].value)
+    check(cached["K3"].value == 3265153.75 and ws["K3"].number_format == "#,##0.00", "K3 total in millions")
+    check(not width_problems(ws, cached), "column widths: %r" % width_problems(ws, cached))
 
 
 def dutch_locale(work):
