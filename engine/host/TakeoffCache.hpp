@@ -150,29 +150,7 @@ class TakeoffCache {
     bool holdsQuantities_ = false;
 };
 
-// The answer from the active cache's table (asking the host only the first time), or, outside a take-off,
-// read now into `fresh`. nullptr when the read failed.
-template <typename Value, typename Read>
-const Value* ReadThrough(Once<Value>* once, Value& fresh, Read&& read) {
-    if (once != nullptr)
-        return once->Get(read);
-    return read(fresh) ? &fresh : nullptr;
-}
-
-template <typename Key, typename Value, typename Hash, typename Read>
-const Value* ReadThrough(ReadOnce<Key, Value, Hash>* table, const Key& key, Value& fresh, Read&& read) {
-    if (table != nullptr)
-        return table->Get(key, read);
-    return read(fresh) ? &fresh : nullptr;
-}
-
 // The active cache's reads of that element, or nullptr outside a take-off.
 ElementReads* ReadsOf(const API_Guid& guid);
-
-// The table of the active cache, or nullptr outside a take-off.
-template <typename Table> Table* CacheTable(Table TakeoffCache::*table) {
-    TakeoffCache* cache = TakeoffCache::Active();
-    return cache == nullptr ? nullptr : &(cache->*table);
-}
 
 } // namespace hostaccess
