@@ -26,9 +26,8 @@ void AppendZone(const API_Element& element, GS::Array<GS::UniString>& names,
 // unreadable pair adds nothing.
 void AppendCollidingZones(const API_Guid& guid, GS::Array<GS::UniString>& names,
                           GS::Array<GS::UniString>& numbers) {
-    GS::Array<API_Guid> fresh;
-    const GS::Array<API_Guid>* zones = hostaccess::ReadZones(fresh);
-    if (zones == nullptr)
+    const auto zones = hostaccess::ReadZones();
+    if (!zones)
         return;
     const GS::Array<API_Guid> self{guid};
     GS::Array<GS::Pair<API_Guid, API_Guid>> collisions;

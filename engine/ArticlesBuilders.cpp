@@ -95,24 +95,17 @@ void ResolveUnclassifiedSkin(Article& article) {
 }
 
 void AppendPlateSkins(API_AttributeIndex composite, GS::Array<Article>& articles) {
-    GS::Array<builders::CompositeSkin> skins;
-    if (!builders::ReadCompositeSkins(composite, skins))
+    const auto skins = hostaccess::ReadCompositeSkins(composite);
+    if (!skins)
         return;
-    for (GS::UIndex i = 0; i < skins.GetSize(); ++i)
-        Articles::GetSkinClassification(articles, WallTypeComposite, skins[i].thickness, skins[i].material,
-                                        static_cast<short>(i));
+    for (GS::UIndex i = 0; i < skins->GetSize(); ++i)
+        Articles::GetSkinClassification(articles, WallTypeComposite, (*skins)[i].thickness,
+                                        (*skins)[i].material, static_cast<short>(i));
 }
 
 } // namespace
 
 // ---- Host reads shared by the builders ----
-
-bool builders::ReadCompositeSkins(API_AttributeIndex composite, GS::Array<CompositeSkin>& skins) {
-    GS::Array<CompositeSkin> fresh;
-    const GS::Array<CompositeSkin>* read = hostaccess::ReadCompositeSkins(composite, fresh);
-    skins = read == nullptr ? GS::Array<CompositeSkin>() : *read;
-    return read != nullptr;
-}
 
 API_Attribute builders::MaterialAttribute(API_AttributeIndex material) {
     API_Attribute attribute{};
@@ -122,9 +115,8 @@ API_Attribute builders::MaterialAttribute(API_AttributeIndex material) {
 }
 
 bool builders::ReadMaterialTexts(API_AttributeIndex material, bool classified, Article& article) {
-    API_Attribute fresh;
-    const API_Attribute* attribute = hostaccess::ReadAttribute(API_BuildingMaterialID, material, fresh);
-    if (attribute == nullptr)
+    const auto attribute = hostaccess::ReadAttribute(API_BuildingMaterialID, material);
+    if (!attribute)
         return false;
     article.materialId = LowerTrimmed(classified ? article.code : attribute->buildingMaterial.id);
     article.code = article.materialId;
@@ -137,9 +129,8 @@ bool builders::ReadMaterialTexts(API_AttributeIndex material, bool classified, A
 
 bool builders::ReadBeamSegments(const API_Element& beam, GS::Array<API_AssemblySegmentData>& segments) {
     segments.Clear();
-    hostaccess::ScopedMemo fresh;
-    const API_ElementMemo* memo = hostaccess::ReadMemo(beam.header.guid, fresh);
-    if (memo == nullptr)
+    const auto memo = hostaccess::ReadMemo(beam.header.guid);
+    if (!memo)
         return false;
     CopySegments(memo->beamSegments, beam.beam.nSegments, segments);
     return true;
@@ -147,9 +138,8 @@ bool builders::ReadBeamSegments(const API_Element& beam, GS::Array<API_AssemblyS
 
 bool builders::ReadColumnSegments(const API_Element& column, GS::Array<API_AssemblySegmentData>& segments) {
     segments.Clear();
-    hostaccess::ScopedMemo fresh;
-    const API_ElementMemo* memo = hostaccess::ReadMemo(column.header.guid, fresh);
-    if (memo == nullptr)
+    const auto memo = hostaccess::ReadMemo(column.header.guid);
+    if (!memo)
         return false;
     CopySegments(memo->columnSegments, column.column.nSegments, segments);
     return true;

@@ -1,22 +1,15 @@
-// Host reads shared by the skin and section builders of Articles: building materials, composite skins,
-// beam and column segments and the skin rows of complex profiles. Outside a take-off every memo and
-// attribute definition fetched here is released before the function returns, on every path; inside one
-// the take-off's cache keeps them and releases them when the take-off ends. Nothing raises.
+// Host reads shared by the skin and section builders of Articles: building materials, beam and column
+// segments and the skin rows of complex profiles. Outside a take-off every memo and attribute definition
+// fetched here is released before the function returns, on every path; inside one the take-off's cache
+// keeps them and releases them when the take-off ends. Nothing raises.
 #pragma once
 
 #include "engine/Article.hpp"
-#include "engine/host/TakeoffCache.hpp"
 
 #include "ACAPinc.hpp"
 #include "GS.hpp"
 
 namespace builders {
-
-using CompositeSkin = hostaccess::CompositeSkin;
-
-// The skins of the composite attribute, in order. False, with no skins, when the composite or its skin
-// list cannot be read.
-bool ReadCompositeSkins(API_AttributeIndex composite, GS::Array<CompositeSkin>& skins);
 
 // A building-material attribute with only its header (type and index) filled.
 API_Attribute MaterialAttribute(API_AttributeIndex material);

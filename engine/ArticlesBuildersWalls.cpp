@@ -2,6 +2,7 @@
 // profile, and the resolution of a wall skin by its layer, material description and thickness.
 #include "engine/Articles.hpp"
 #include "engine/ArticlesBuildersShared.hpp"
+#include "engine/host/HostReads.hpp"
 
 namespace {
 
@@ -97,12 +98,12 @@ GS::UniString Articles::GetArticlesFromWallBasic(API_Element element, GS::Array<
 
 GS::UniString Articles::GetArticlesFromWallComposites(API_Element element, GS::Array<Article>& articles,
                                                       GS::UniString layerName) {
-    GS::Array<builders::CompositeSkin> skins;
-    if (!builders::ReadCompositeSkins(element.wall.composite, skins))
+    const auto skins = hostaccess::ReadCompositeSkins(element.wall.composite);
+    if (!skins)
         return GS::UniString();
-    for (GS::UIndex i = 0; i < skins.GetSize(); ++i)
-        GetWallClassification(articles, layerName, WallTypeComposite, skins[i].thickness, skins[i].material,
-                              static_cast<short>(i));
+    for (GS::UIndex i = 0; i < skins->GetSize(); ++i)
+        GetWallClassification(articles, layerName, WallTypeComposite, (*skins)[i].thickness,
+                              (*skins)[i].material, static_cast<short>(i));
     return GS::UniString();
 }
 

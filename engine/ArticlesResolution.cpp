@@ -20,13 +20,11 @@ using hostaccess::ClassificationPairs;
 template <typename IsVisible>
 bool FindVisibleQelmItem(const ClassificationPairs& pairs, IsVisible isVisible, GS::UniString& itemId) {
     for (const auto& pair : pairs) {
-        API_ClassificationSystem freshSystem;
-        const API_ClassificationSystem* system = hostaccess::ReadSystem(pair.first, freshSystem);
+        const auto system = hostaccess::ReadSystem(pair.first);
         // Only an item of the QELM system can be the answer: the others need not be asked about.
-        if (system == nullptr || system->name != kQelmSystemName || !isVisible(pair.second))
+        if (!system || system->name != kQelmSystemName || !isVisible(pair.second))
             continue;
-        API_ClassificationItem freshItem;
-        if (const API_ClassificationItem* item = hostaccess::ReadItem(pair.second, freshItem)) {
+        if (const auto item = hostaccess::ReadItem(pair.second)) {
             itemId = item->id;
             return true;
         }
@@ -92,9 +90,8 @@ void AppendArticlesFromValue(GS::UniString text, const GS::UniString& propertyNa
 
 bool Articles::GetQELM_Classification(API_Guid& elementGuid, GS::UniString& code, short& groupIndex,
                                       GS::UniString& message) {
-    ClassificationPairs fresh;
-    const ClassificationPairs* pairs = hostaccess::ReadElementItems(elementGuid, fresh);
-    if (pairs == nullptr)
+    const auto pairs = hostaccess::ReadElementItems(elementGuid);
+    if (!pairs)
         return false;
     const auto isVisible = [&elementGuid](const API_Guid& item) {
         return hostaccess::IsElementItemVisible(elementGuid, item);
@@ -114,9 +111,8 @@ bool Articles::GetQELM_Classification(API_Element& element, GS::UniString& code,
 
 bool Articles::GetQELM_Classification(API_Attribute& buildingMaterial, Article& article) {
     const API_Attr_Head& header = buildingMaterial.header;
-    ClassificationPairs fresh;
-    const ClassificationPairs* pairs = hostaccess::ReadMaterialItems(header, fresh);
-    if (pairs == nullptr)
+    const auto pairs = hostaccess::ReadMaterialItems(header);
+    if (!pairs)
         return false;
     const auto isVisible = [&header](const API_Guid& item) {
         return hostaccess::IsMaterialItemVisible(header, item);
@@ -185,10 +181,8 @@ void Articles::SetType2Properties(Article& article, bool millimetres) {
 
 void Articles::GetArticlesFromQELM_Properties(API_Element& element, GS::Array<Article>& articles) {
     const API_Guid& guid = element.header.guid;
-    GS::Array<API_PropertyDefinition> fresh;
-    const GS::Array<API_PropertyDefinition>* definitions =
-        hostaccess::ReadDefinitions(guid, API_PropertyDefinitionFilter_UserDefined, fresh);
-    if (definitions == nullptr)
+    const auto definitions = hostaccess::ReadDefinitions(guid, API_PropertyDefinitionFilter_UserDefined);
+    if (!definitions)
         return;
     GS::Array<API_Guid> keptIds;
     GS::Array<GS::UniString> keptNames;
@@ -199,15 +193,16 @@ void Articles::GetArticlesFromQELM_Properties(API_Element& element, GS::Array<Ar
             keptNames.Push(definition.name);
         }
     }
-    GS::Array<API_Property> properties;
-    if (keptIds.IsEmpty() || !hostaccess::ReadValues(guid, keptIds, properties))
+    if (keptIds.IsEmpty())
+        return;
+    const auto properties = hostaccess::ReadValues(guid, keptIds);
+    if (!properties)
         return;
     // The host answers in the order of the requested definitions; a short answer names no more.
-    const GS::USize count = std::min(properties.GetSize(), keptNames.GetSize());
+    const GS::USize count = std::min(properties->GetSize(), keptNames.GetSize());
     for (GS::UIndex i = 0; i < count; ++i) {
-        GS::UniString freshText;
-        const GS::UniString* text = hostaccess::ReadValueText(guid, properties[i], freshText);
-        if (text == nullptr || text->IsEmpty())
+        const auto text = hostaccess::ReadValueText(guid, (*properties)[i]);
+        if (!text || text->IsEmpty())
             continue;
         AppendArticlesFromValue(*text, keptNames[i], articles);
     }

@@ -82,9 +82,8 @@ struct ElementState {
 };
 
 void ReadLayer(const API_Element& element, ElementState& state) {
-    API_Attribute fresh;
-    const API_Attribute* layer = hostaccess::ReadAttribute(API_LayerID, element.header.layer, fresh);
-    if (layer == nullptr)
+    const auto layer = hostaccess::ReadAttribute(API_LayerID, element.header.layer);
+    if (!layer)
         return;
     state.layerText = layer->header.name;
     state.layerText.Trim();

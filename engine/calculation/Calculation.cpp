@@ -1,7 +1,7 @@
 #include "engine/calculation/Calculation.hpp"
 
+#include "engine/host/HostReads.hpp"
 #include "engine/host/Main.hpp"
-#include "engine/host/TakeoffCache.hpp"
 
 #include <cstring>
 #include <limits>
@@ -20,41 +20,16 @@ constexpr double kUnread = std::numeric_limits<double>::quiet_NaN();
 
 bool recordRead = false;
 
-// Assigning a fresh array drops the rows and their storage (clear alone keeps the capacity).
-template <typename T> void Release(GS::Array<T>& rows) {
-    rows = GS::Array<T>();
-}
-
 } // namespace
 
-void Calculation::ClearBuffers() {
-    quantity = API_ElementQuantity{};
-    Release(composites);
-    Release(elemPartQuantities);
-    Release(elemPartComposites);
-}
-
 bool Calculation::GetElementParameters(API_Element element) {
-    hostaccess::TakeoffCache* cache = hostaccess::TakeoffCache::Active();
-    if (cache != nullptr && cache->HoldsQuantitiesOf(element.header.guid, recordRead))
-        return recordRead;
-    ClearBuffers();
     std::memset(&params, 0, sizeof params);
     params.minOpeningSize = kMinOpeningSize;
-
     quantities.elements = &quantity;
     quantities.composites = &composites;
     quantities.elemPartQuantities = &elemPartQuantities;
     quantities.elemPartComposites = &elemPartComposites;
-
-    API_QuantitiesMask mask;
-    std::memset(&mask, 0xFF, sizeof mask);
-    recordRead = ACAPI_Element_GetQuantities(element.header.guid, &params, &quantities, &mask) == NoError;
-    // A failed request may have written part of the buffers.
-    if (!recordRead)
-        ClearBuffers();
-    if (cache != nullptr)
-        cache->QuantitiesFetched(element.header.guid, recordRead);
+    recordRead = hostaccess::ReadQuantities(element.header.guid, params, quantities);
     return recordRead;
 }
 

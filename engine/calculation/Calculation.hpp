@@ -33,7 +33,4 @@ class Calculation {
     static bool HasSkinRow(const Article& article);
     static double SkinVolume(const Article& article);
     static double SkinProjectedArea(const Article& article);
-
-  private:
-    static void ClearBuffers();
 };

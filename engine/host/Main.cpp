@@ -62,35 +62,15 @@ constexpr std::array<API_NeigID, 45> kNeigOfElemType = {
 };
 static_assert(kNeigOfElemType.back() == APINeigOfElemType(45));
 
-bool ReadStories(hostaccess::StoryTable& table) {
-    API_StoryInfo info{};
-    const GSErrCode err = ACAPI_ProjectSetting_GetStorySettings(&info, 0);
-    const hostaccess::ScopedHandle<API_StoryType> stories(info.data);
-    if (err != NoError)
-        return false;
-    table.firstStory = info.firstStory;
-    for (std::size_t i = 0; i < stories.Count(); ++i)
-        table.names.Push(hostaccess::FieldText(stories[i].uName));
-    return true;
-}
-
 } // namespace
 
 // ---- Elements and selection ----
 
 bool Main::GetElement(API_Guid guid, API_Element& element) {
-    const auto read = [&guid](API_Element& record) {
-        record = API_Element{};
-        record.header.guid = guid;
-        return ACAPI_Element_Get(&record, 0) == NoError;
-    };
-    hostaccess::ElementReads* reads = hostaccess::ReadsOf(guid);
-    if (reads == nullptr)
-        return read(element);
-    const API_Element* record = reads->record.Get(read);
-    element = record == nullptr ? API_Element{} : *record;
+    const auto record = hostaccess::ReadElement(guid);
+    element = record ? *record : API_Element{};
     element.header.guid = guid;
-    return record != nullptr;
+    return static_cast<bool>(record);
 }
 
 bool Main::SelectElements(const GS::Array<API_Guid>& guids) {
@@ -130,9 +110,8 @@ GS::UniString Main::GetElementID(const API_Element& element) {
 }
 
 GS::UniString Main::GetElementID(const API_Elem_Head& header) {
-    hostaccess::ScopedMemo fresh;
-    const API_ElementMemo* memo = hostaccess::ReadMemo(header.guid, fresh);
-    if (memo == nullptr || memo->elemInfoString == nullptr)
+    const auto memo = hostaccess::ReadMemo(header.guid);
+    if (!memo || memo->elemInfoString == nullptr)
         return GS::UniString();
     GS::UniString id = *memo->elemInfoString;
     id.Trim();
@@ -140,10 +119,8 @@ GS::UniString Main::GetElementID(const API_Elem_Head& header) {
 }
 
 GS::UniString Main::GetStoryName(const API_Element& element) {
-    hostaccess::StoryTable fresh;
-    const hostaccess::StoryTable* table = hostaccess::ReadThrough(
-        hostaccess::CacheTable(&hostaccess::TakeoffCache::stories), fresh, ReadStories);
-    if (table == nullptr)
+    const auto table = hostaccess::ReadStories();
+    if (!table)
         return GS::UniString();
 
     const int entry = element.header.floorInd - table->firstStory;
@@ -175,15 +152,8 @@ bool Main::GetLibPart(const API_Element& element, API_LibPart& libPart) {
     }
     if (libPart.index == 0)
         return true;
-    const auto read = [&libPart](API_LibPart& record) {
-        record = libPart;
-        return ACAPI_LibraryPart_Get(&record) == NoError;
-    };
-    API_LibPart fresh;
-    const API_LibPart* record =
-        hostaccess::ReadThrough(hostaccess::CacheTable(&hostaccess::TakeoffCache::libParts),
-                                {libPart.typeID, libPart.index}, fresh, read);
-    if (record == nullptr)
+    const auto record = hostaccess::ReadLibPart(libPart.typeID, libPart.index);
+    if (!record)
         return false;
     libPart = *record;
     return true;

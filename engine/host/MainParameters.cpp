@@ -60,9 +60,8 @@ double ParameterList::RealAt(std::size_t index) const {
 
 // Hands the element's parameter list to `use`; false, without calling it, when the memo cannot be read.
 template <typename Use> bool WithParameters(const API_Guid& guid, Use&& use) {
-    hostaccess::ScopedMemo fresh;
-    const API_ElementMemo* memo = hostaccess::ReadMemo(guid, fresh);
-    if (memo == nullptr)
+    const auto memo = hostaccess::ReadMemo(guid);
+    if (!memo)
         return false;
     use(ParameterList(*memo));
     return true;

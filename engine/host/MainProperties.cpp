@@ -4,10 +4,8 @@
 bool Main::GetElementProperty(const API_Element& element, const GS::UniString& name,
                               API_PropertyDefinitionFilter filter, API_Property& property) {
     const API_Guid& elemGuid = element.header.guid;
-    GS::Array<API_PropertyDefinition> fresh;
-    const GS::Array<API_PropertyDefinition>* definitions =
-        hostaccess::ReadDefinitions(elemGuid, filter, fresh);
-    if (definitions == nullptr)
+    const auto definitions = hostaccess::ReadDefinitions(elemGuid, filter);
+    if (!definitions)
         return false;
 
     const API_PropertyDefinition* taken = nullptr;
@@ -21,9 +19,8 @@ bool Main::GetElementProperty(const API_Element& element, const GS::UniString& n
     // Without a definition to ask for, the values request would answer nothing.
     if (taken == nullptr)
         return false;
-    API_Property value;
-    const API_Property* read = hostaccess::ReadValue(elemGuid, taken->guid, value);
-    if (read == nullptr)
+    const auto read = hostaccess::ReadValue(elemGuid, taken->guid);
+    if (!read)
         return false;
     property = *read;
     return true;
@@ -63,9 +60,8 @@ GS::UniString Main::GetUserDefinedPropertyString(API_Element element, const GS::
     API_Property property;
     if (!GetElementProperty(element, name, API_PropertyDefinitionFilter_UserDefined, property))
         return GS::UniString();
-    GS::UniString fresh;
-    const GS::UniString* text = hostaccess::ReadValueText(element.header.guid, property, fresh);
-    return text == nullptr ? GS::UniString() : *text;
+    const auto text = hostaccess::ReadValueText(element.header.guid, property);
+    return text ? *text : GS::UniString();
 }
 
 GS::UniString Main::GetUserDefinedPropertyString(API_Guid guid, const GS::UniString& name) {

@@ -2,9 +2,10 @@
 // process window runs, so every repeated read would give the same answer. The run owns one cache while it
 // evaluates the elements; outside a take-off there is none and every read asks the host.
 //
-// Element reads (record, memo, properties, classification items) keep a failure as a failure of that
-// element. Project data (attributes, composites, library parts, stories, classification items and
-// systems, the zone list) keeps only answers: a failed read is asked again the next time.
+// Element reads (memo, properties, classification items) keep a failure as a failure of that element.
+// The element's record and project data (attributes, composites, library parts, stories, classification
+// items and systems, the zone list) keep only answers: a failed read is asked again the next time, as a
+// caller that reads an element once more after a failure (a skylight's owner) expects.
 #pragma once
 
 #include "engine/host/HostRecords.hpp"
@@ -89,7 +90,7 @@ template <typename Key, typename Value, typename Hash = std::hash<Key>> class Re
 
 // Everything read of one element.
 struct ElementReads {
-    Once<API_Element> record{true};
+    Once<API_Element> record{false};
     Once<ScopedMemo> memo{true};
     ReadOnce<API_PropertyDefinitionFilter, GS::Array<API_PropertyDefinition>> definitions{true};
     ReadOnce<API_Guid, bool, GuidHash> definitionVisible{true};
@@ -150,29 +151,7 @@ class TakeoffCache {
     bool holdsQuantities_ = false;
 };
 
-// The answer from the active cache's table (asking the host only the first time), or, outside a take-off,
-// read now into `fresh`. nullptr when the read failed.
-template <typename Value, typename Read>
-const Value* ReadThrough(Once<Value>* once, Value& fresh, Read&& read) {
-    if (once != nullptr)
-        return once->Get(read);
-    return read(fresh) ? &fresh : nullptr;
-}
-
-template <typename Key, typename Value, typename Hash, typename Read>
-const Value* ReadThrough(ReadOnce<Key, Value, Hash>* table, const Key& key, Value& fresh, Read&& read) {
-    if (table != nullptr)
-        return table->Get(key, read);
-    return read(fresh) ? &fresh : nullptr;
-}
-
 // The active cache's reads of that element, or nullptr outside a take-off.
 ElementReads* ReadsOf(const API_Guid& guid);
-
-// The table of the active cache, or nullptr outside a take-off.
-template <typename Table> Table* CacheTable(Table TakeoffCache::*table) {
-    TakeoffCache* cache = TakeoffCache::Active();
-    return cache == nullptr ? nullptr : &(cache->*table);
-}
 
 } // namespace hostaccess

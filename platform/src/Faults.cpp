@@ -7,10 +7,16 @@ namespace hostplatform {
 
 namespace {
 
+// A fault for one guid or index: it fails every call, or only the next `callsLeft`.
+struct Fault {
+    GSErrCode error;
+    std::optional<Int32> callsLeft;
+};
+
 struct FaultTable {
     std::map<std::string, GSErrCode, std::less<>> allArguments;
-    std::map<std::pair<std::string, API_Guid>, GSErrCode, std::less<>> byGuid;
-    std::map<std::pair<std::string, Int32>, GSErrCode, std::less<>> byIndex;
+    std::map<std::pair<std::string, API_Guid>, Fault, std::less<>> byGuid;
+    std::map<std::pair<std::string, Int32>, Fault, std::less<>> byIndex;
     std::map<std::string, UInt32, std::less<>> answerLimits;
     Int32 cancelAfter = 0; // 0: never cancel
     Int32 cancelChecks = 0;
@@ -86,7 +92,7 @@ std::optional<GSErrCode> ForAllArguments(const char* call) {
 }
 
 template <typename Key>
-std::optional<GSErrCode> ForOne(const std::map<std::pair<std::string, Key>, GSErrCode, std::less<>>& faults,
+std::optional<GSErrCode> ForOne(std::map<std::pair<std::string, Key>, Fault, std::less<>>& faults,
                                 const char* call, const Key& key) {
     if (auto error = ForAllArguments(call))
         return error;
@@ -94,7 +100,12 @@ std::optional<GSErrCode> ForOne(const std::map<std::pair<std::string, Key>, GSEr
     if (faults.empty())
         return std::nullopt;
     const auto found = faults.find(std::make_pair(std::string(call), key));
-    return found == faults.end() ? std::nullopt : std::optional<GSErrCode>(found->second);
+    if (found == faults.end())
+        return std::nullopt;
+    const GSErrCode error = found->second.error;
+    if (found->second.callsLeft && --*found->second.callsLeft == 0)
+        faults.erase(found);
+    return error;
 }
 
 } // namespace
@@ -104,11 +115,16 @@ void Faults::FailCall(const std::string& call, GSErrCode error) {
 }
 
 void Faults::FailCallFor(const std::string& call, const API_Guid& guid, GSErrCode error) {
-    Table().byGuid[{call, guid}] = error;
+    Table().byGuid[{call, guid}] = {error, std::nullopt};
+}
+
+void Faults::FailCallsFor(const std::string& call, const API_Guid& guid, Int32 times, GSErrCode error) {
+    if (times > 0)
+        Table().byGuid[{call, guid}] = {error, times};
 }
 
 void Faults::FailCallForIndex(const std::string& call, Int32 index, GSErrCode error) {
-    Table().byIndex[{call, index}] = error;
+    Table().byIndex[{call, index}] = {error, std::nullopt};
 }
 
 void Faults::AnswerAtMost(const std::string& call, UInt32 count) {

@@ -2,7 +2,10 @@
 // a failed read stays the failure of that element or that read only.
 #include "TakeoffFixture.hpp"
 
+#include "hostplatform/HostCalls.hpp"
+
 using hostplatform::Faults;
+using hostplatform::HostCalls;
 
 namespace {
 
@@ -95,6 +98,31 @@ TEST_F(TakeoffTest, FailedProjectReadIsAskedAgain) {
     EXPECT_EQ(Utf8(filed[0].layerName), "23 Vloeren");
     ASSERT_EQ(ElementIDs(Reports()), (Ids{"V-1"}));
     EXPECT_EQ(Utf8(Reports()[0].layerName), "");
+}
+
+// The skylight reads its roof once more when the first read fails; only that retry costs a call.
+TEST_F(TakeoffTest, FailedElementReadIsAskedAgain) {
+    Item("40.20.", "m2");
+    const API_Guid roof = b.AddElement(API_RoofID).Id("D-1").Property("Dikte dak", 0.25);
+    const API_Guid skylight =
+        b.AddElement(API_SkylightID)
+            .Id("DL-1")
+            .Owner(roof)
+            .Quantity(0, 1.0)
+            .Quantity(1, 1.5)
+            .Property("QELM uitbekleding daglichtopeningen", GS::UniString("40.20. Dag"));
+    b.Select({skylight});
+    const auto elementReads = [this] {
+        HostCalls::Reset();
+        EXPECT_FALSE(TakeOff(true));
+        return HostCalls::Count("ACAPI_Element_Get");
+    };
+    const std::uint64_t withoutFailure = elementReads();
+    Faults::FailCallsFor("ACAPI_Element_Get", roof, 1);
+    EXPECT_EQ(elementReads(), withoutFailure + 1);
+
+    ASSERT_EQ(ElementIDs(ArticlesOf("40.20.")), (Ids{"DL-1"}));
+    EXPECT_DOUBLE_EQ(ArticlesOf("40.20.")[0].surface, 0.25 * 5.0);
 }
 
 } // namespace

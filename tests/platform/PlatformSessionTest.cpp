@@ -185,6 +185,10 @@ TEST_F(PlatformSession, FaultsFailACallForAllArgumentsOneGuidOrOneIndex) {
     Faults::FailCallFor("ACAPI_Element_Get", c);
     EXPECT_EQ(ReadElement(a), NoError);
     EXPECT_EQ(ReadElement(c), APIERR_GENERAL);
+    Faults::FailCallsFor("ACAPI_Element_Get", a, 2);
+    EXPECT_EQ(ReadElement(a), APIERR_GENERAL);
+    EXPECT_EQ(ReadElement(a), APIERR_GENERAL);
+    EXPECT_EQ(ReadElement(a), NoError);
     Faults::FailCallFor("ACAPI_Element_IsPropertyDefinitionVisible", definition);
     EXPECT_FALSE(ACAPI_Element_IsPropertyDefinitionVisible(withProperty, definition));
 

@@ -39,6 +39,9 @@ class Faults {
     static void FailCall(const std::string& call, GSErrCode error = APIERR_GENERAL);
     // The named call fails only for this element, property-definition, classification or item guid.
     static void FailCallFor(const std::string& call, const API_Guid& guid, GSErrCode error = APIERR_GENERAL);
+    // The same for the next `times` calls for that guid only; then the call answers again.
+    static void FailCallsFor(const std::string& call, const API_Guid& guid, Int32 times,
+                             GSErrCode error = APIERR_GENERAL);
     // The named call fails only for this attribute or library-part index.
     static void FailCallForIndex(const std::string& call, Int32 index, GSErrCode error = APIERR_GENERAL);
     // The named call succeeds but answers only the first `count` of the items asked for. Only
