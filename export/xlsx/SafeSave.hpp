@@ -1,5 +1,5 @@
 // Saving a file without ever leaving a half-written target: write a temporary file beside the target,
-// check it, then rename it over the target.
+// check it (the workbook's check is in WorkbookZipCheck.hpp), then rename it over the target.
 #pragma once
 
 #include <string>

@@ -83,12 +83,17 @@ FaultTable& Table() {
     return table;
 }
 
-std::optional<GSErrCode> ForAllArguments(const char* call) {
-    const auto& all = Table().allArguments;
-    if (all.empty())
+// The call's entry in a table by call name. Every host call passes here: an empty table is not searched.
+template <typename Value>
+std::optional<Value> ForCall(const std::map<std::string, Value, std::less<>>& table, const char* call) {
+    if (table.empty())
         return std::nullopt;
-    const auto found = all.find(std::string_view(call));
-    return found == all.end() ? std::nullopt : std::optional<GSErrCode>(found->second);
+    const auto found = table.find(std::string_view(call));
+    return found == table.end() ? std::nullopt : std::optional<Value>(found->second);
+}
+
+std::optional<GSErrCode> ForAllArguments(const char* call) {
+    return ForCall(Table().allArguments, call);
 }
 
 template <typename Key>
@@ -171,11 +176,7 @@ std::optional<GSErrCode> Faults::CheckIndex(const char* call, Int32 index) {
 }
 
 std::optional<UInt32> Faults::AnswerLimit(const char* call) {
-    const auto& limits = Table().answerLimits;
-    if (limits.empty())
-        return std::nullopt;
-    const auto found = limits.find(std::string_view(call));
-    return found == limits.end() ? std::nullopt : std::optional<UInt32>(found->second);
+    return ForCall(Table().answerLimits, call);
 }
 
 bool Faults::NextCancelCheck() {

@@ -2,7 +2,6 @@
 // regular file the user may write, and keeping who may read and write it; a link is saved through;
 // every failure and every cancel leaves an existing target byte-for-byte as it was and no temporary
 // file behind.
-#include "export/xlsx/SafeSave.hpp"
 #include "export/xlsx/Workbook.hpp"
 #include "export/xlsx/WorkbookZipCheck.hpp"
 #include "export/xlsx/XmlPartCheck.hpp"
