@@ -166,6 +166,24 @@ bool PrepareTemp(const std::string& temp_path, const std::string& target, std::s
     return true;
 }
 
+// The kernel's rule for links in shared folders (fs.protected_symlinks): in a folder that has the sticky
+// bit and that others may write, a link is followed only when it belongs to the user or to the folder's
+// owner. Links followed by hand escape that rule, so it is applied here, whatever the kernel's setting.
+bool MayFollow(const std::string& link, const struct stat& info, std::string& error) {
+    const std::string folder = FolderOf(link);
+    struct stat shared {};
+    if (stat(folder.c_str(), &shared) != 0) {
+        error = SystemError("cannot examine", folder);
+        return false;
+    }
+    const bool is_shared = (shared.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
+    if (!is_shared || info.st_uid == geteuid() || info.st_uid == shared.st_uid)
+        return true;
+    error = "'" + link + "' is a symbolic link of another user in the shared folder '" + folder +
+            "'; it is not followed";
+    return false;
+}
+
 } // namespace
 
 std::string FolderOf(const std::string& path) {
@@ -181,6 +199,8 @@ std::string ResolveLinks(const std::string& path, std::string& error) {
         struct stat info {};
         if (lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
             return current;
+        if (!MayFollow(current, info, error))
+            return {};
         char target[PATH_MAX];
         const ssize_t length = readlink(current.c_str(), target, sizeof target);
         if (length <= 0 || static_cast<std::size_t>(length) >= sizeof target) {

@@ -11,7 +11,9 @@ std::string FolderOf(const std::string& path);
 
 // The file that `path` names once symbolic links are followed, through chains of links; a relative
 // link target counts from the link's folder. A path that is no link, or does not exist, is returned as
-// it is, so a dangling link gives the file it points to. "" with `error` set for a loop of links.
+// it is, so a dangling link gives the file it points to. "" with `error` set for a loop of links, and
+// for a link of another user in a shared folder (sticky and writable by others), unless that user owns
+// the folder: the kernel follows no such link either.
 std::string ResolveLinks(const std::string& path, std::string& error);
 
 // True when `file`, its links already followed (ResolveLinks), is a regular file or is not there: only
