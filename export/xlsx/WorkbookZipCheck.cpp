@@ -105,25 +105,33 @@ class SheetScan {
     std::uint64_t tail_size_ = 0;
 };
 
-// Reads the open entry to its end, handing every piece to `take`; closing it checks the CRC.
-template <class Take> bool ReadEntry(unzFile zip, std::vector<char>& buffer, Take take) {
+// Reads the open entry to its end, handing every piece to `take`. Unzip checks the CRC when the entry
+// is closed, but only once it has given every byte the headers declare: data that ends early would
+// otherwise pass unchecked.
+template <class Take> bool ReadEntry(unzFile zip, ZPOS64_T declared, std::vector<char>& buffer, Take take) {
+    ZPOS64_T total = 0;
     int read = 0;
-    while ((read = unzReadCurrentFile(zip, buffer.data(), static_cast<unsigned>(buffer.size()))) > 0)
+    while ((read = unzReadCurrentFile(zip, buffer.data(), static_cast<unsigned>(buffer.size()))) > 0) {
         take(buffer.data(), static_cast<std::size_t>(read));
+        total += static_cast<ZPOS64_T>(read);
+    }
     const bool closed = unzCloseCurrentFile(zip) == UNZ_OK;
-    return read == 0 && closed;
+    return read == 0 && total == declared && closed;
 }
 
 // Reads and checks the open entry: the worksheet against the rows, the other parts for form.
-bool CheckEntry(unzFile zip, std::string_view name, uLong crc, const SheetDigest& digest,
+bool CheckEntry(unzFile zip, std::string_view name, const unz_file_info64& info, const SheetDigest& digest,
                 std::vector<char>& buffer) {
+    const ZPOS64_T size = info.uncompressed_size;
     if (name == kSheetName) {
         SheetScan sheet(digest);
-        return ReadEntry(zip, buffer, [&](const char* data, std::size_t size) { sheet.feed(data, size); }) &&
-               sheet.complete(crc);
+        return ReadEntry(zip, size, buffer,
+                         [&](const char* data, std::size_t length) { sheet.feed(data, length); }) &&
+               sheet.complete(info.crc);
     }
     XmlPartCheck part;
-    return ReadEntry(zip, buffer, [&](const char* data, std::size_t size) { part.feed(data, size); }) &&
+    return ReadEntry(zip, size, buffer,
+                     [&](const char* data, std::size_t length) { part.feed(data, length); }) &&
            part.complete();
 }
 
@@ -190,7 +198,7 @@ class EntryWalk {
         }
         seen_ |= 1u << index;
         if (!CentralAsWritten(info) || unzOpenCurrentFile(zip_) != UNZ_OK ||
-            !LocalAsWritten(zip_, fd_, entry) || !CheckEntry(zip_, entry, info.crc, sheet_, buffer_)) {
+            !LocalAsWritten(zip_, fd_, entry) || !CheckEntry(zip_, entry, info, sheet_, buffer_)) {
             error = "entry '" + std::string(entry) + "' of '" + path_ + "' is damaged or incomplete";
             return false;
         }
