@@ -142,6 +142,9 @@ TEST_F(MainPropertyTest, ListValuedMissingAndUnreadableAreToldApart) {
 
     Faults::FailCallFor("ACAPI_Element_Get", wall);
     EXPECT_DOUBLE_EQ(Main::GetUserDefinedProperty(wall, "Gewicht materiaal"), -1.0);
+    Faults::Clear();
+    Faults::AnswerAtMost("ACAPI_Element_GetPropertyValuesByGuid", 0);
+    EXPECT_DOUBLE_EQ(Main::GetUserDefinedProperty(wall, "Gewicht materiaal"), -1.0) << "no value answered";
 }
 
 TEST_F(MainPropertyTest, FilterKeepsBuiltInAndUserDefinedApart) {

@@ -3,18 +3,25 @@
 #include "hostplatform/ProjectLoader.hpp"
 #include "../support/HostFixture.hpp"
 
+#include "PipeSwap.hpp"
 #include "hostplatform/Faults.hpp"
 #include "hostplatform/Host.hpp"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <map>
 #include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace hostplatform;
 using namespace std::string_literals;
@@ -293,6 +300,9 @@ std::vector<BadCase> BadCases() {
          "/layers: key \"layers\" is given twice in one object"},
         {"key given twice in a wide object", R"({"projectNotes": {)" + NumberedKeys(40) + R"(, "k3": 0}})",
          "/projectNotes/k3: key \"k3\" is given twice in one object"},
+        {"key given twice after the object grew wide",
+         R"({"projectNotes": {)" + NumberedKeys(40) + R"(, "k30": 0}})",
+         "/projectNotes/k30: key \"k30\" is given twice in one object"},
         {"missing required key",
          WithElements(R"([{"type": "wall", "structure": "basic", "material": "Baksteen"}])"),
          "/elements/0: missing key \"thickness\""},
@@ -479,6 +489,30 @@ TEST(ProjectLoader, FileErrorsNameTheCause) {
     std::filesystem::resize_file(huge, (1ULL << 30) + 1);
     EXPECT_EQ(FileErrorOf(huge), "cannot read the file: it is larger than 1 GiB");
     std::filesystem::remove(huge);
+}
+
+// A pipe at the path is refused at once, whether it was there from the start or took the file's place
+// just after the path was first looked at: it never blocks the read.
+TEST(ProjectLoader, APipeAtThePathIsRefusedWheneverItAppears) {
+    const std::string path = testing::TempDir() + "pipe-project.json";
+    for (const bool fromTheStart : {true, false}) {
+        std::filesystem::remove(path);
+        if (fromTheStart) {
+            ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+        } else {
+            std::ofstream(path) << "{}";
+            pipe_swap::Arm(path);
+        }
+        auto reading = std::async(std::launch::async, [&path] { return FileErrorOf(path); });
+        if (reading.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+            ADD_FAILURE() << "the read blocks on a pipe";
+            // A writer that comes and goes lets the blocked open end, and the test with it.
+            while (reading.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready)
+                close(open(path.c_str(), O_WRONLY | O_NONBLOCK));
+        }
+        EXPECT_EQ(reading.get(), "cannot read the file: it is not a regular file") << fromTheStart;
+    }
+    std::filesystem::remove(path);
 }
 
 // ---- Faults of a project file ----

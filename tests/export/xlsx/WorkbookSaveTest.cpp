@@ -53,6 +53,7 @@ TEST(WorkbookSave, ReplacesTheTargetKeepingItsPermissionsAndLeavesNothingElse) {
     const std::string target = folder.file("meetstaat.xlsx");
     xlsx_test::WriteFile(target, kOldBytes);
     chmod(target.c_str(), 0640);
+    const std::size_t files_before = xlsx_test::OpenFileCount();
     {
         Workbook book(target);
         WriteRows(book.active_sheet(), 10);
@@ -62,6 +63,7 @@ TEST(WorkbookSave, ReplacesTheTargetKeepingItsPermissionsAndLeavesNothingElse) {
         EXPECT_EQ(book.save().error, Error::closed);
         EXPECT_FALSE(book.active_sheet().cell("A20").value("after saving"));
     }
+    EXPECT_EQ(xlsx_test::OpenFileCount(), files_before) << "a saved workbook keeps no file open";
     std::string error;
     EXPECT_TRUE(CheckWorkbookZip(target, SheetDigestOf(SheetXml(target)), error)) << error;
     EXPECT_EQ(ListFolder(folder.path()), std::set<std::string>{"meetstaat.xlsx"});
@@ -201,6 +203,47 @@ TEST(WorkbookSave, ALinkIsSavedThroughToTheFileItPointsTo) {
     }
     EXPECT_EQ(ListFolder(folder.file("echt")), (std::set<std::string>{"meetstaat.xlsx", "nieuw.xlsx"}));
     EXPECT_EQ(ListFolder(folder.path()).size(), 6u) << "no temporary file beside a link";
+}
+
+// In a shared folder (sticky, writable by all) a link is followed only when it belongs to the user or to
+// the folder's owner, at every hop, as the kernel's rule for such folders has it; elsewhere any link is.
+TEST(WorkbookSave, ALinkPlantedInASharedFolderIsNotFollowed) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to make links of other users";
+    TempFolder folder;
+    const std::pair<const char*, mode_t> folders[] = {{"eigen", 0700}, {"gedeeld", 01777}, {"open", 0777}};
+    for (const auto& [name, mode] : folders) {
+        const std::string path = folder.file(name);
+        ASSERT_EQ(mkdir(path.c_str(), 0700) | chmod(path.c_str(), mode), 0); // past the umask
+    }
+    ASSERT_EQ(chown(folder.file("gedeeld").c_str(), 1, 1), 0); // the folder's owner is user daemon
+    const std::string important = folder.file("eigen/belangrijk.conf");
+    xlsx_test::WriteFile(important, kOldBytes);
+    const auto plant = [&](const char* link, const char* to, uid_t owner) {
+        return symlink(to, folder.file(link).c_str()) == 0 &&
+               lchown(folder.file(link).c_str(), owner, owner) == 0;
+    };
+    ASSERT_TRUE(plant("gedeeld/meetstaat.xlsx", "../eigen/belangrijk.conf", 65534) &&
+                plant("gedeeld/nieuw.xlsx", "../eigen/gemaakt.xlsx", 65534) &&
+                plant("gedeeld/keten.xlsx", "meetstaat.xlsx", 0) &&
+                plant("gedeeld/van-daemon.xlsx", "../eigen/daemon.xlsx", 1) &&
+                plant("gedeeld/eigen.xlsx", "../eigen/eigen.xlsx", 0) &&
+                plant("open/van-nobody.xlsx", "../eigen/open.xlsx", 65534));
+    const std::set<std::string> shared = ListFolder(folder.file("gedeeld"));
+
+    for (const char* refused : {"meetstaat.xlsx", "nieuw.xlsx", "keten.xlsx"}) {
+        const Status saved = SaveThreeRows(folder.file("gedeeld/") + refused);
+        EXPECT_EQ(saved.error, Error::replace_failed) << refused;
+        EXPECT_NE(saved.message.find("not followed"), std::string::npos) << saved.message;
+    }
+    for (const char* followed : {"gedeeld/van-daemon.xlsx", "gedeeld/eigen.xlsx", "open/van-nobody.xlsx"}) {
+        const Status saved = SaveThreeRows(folder.file(followed));
+        EXPECT_TRUE(saved.ok()) << followed << ": " << saved.message;
+    }
+    EXPECT_EQ(ReadFile(important), kOldBytes);
+    EXPECT_EQ(ListFolder(folder.file("eigen")),
+              (std::set<std::string>{"belangrijk.conf", "daemon.xlsx", "eigen.xlsx", "open.xlsx"}));
+    EXPECT_EQ(ListFolder(folder.file("gedeeld")), shared);
 }
 
 TEST(WorkbookSave, AFileWithOtherNamesIsNotSplit) {
@@ -489,6 +532,73 @@ TEST(WorkbookZipCheck, RefusesAnIntactZipAroundAPartWithABlockMissing) {
         EXPECT_EQ(CheckWorkbookZip(repacked, digest, error), i == 0) << i << ": " << error;
         if (i > 0) {
             EXPECT_NE(error.find(damages[i].entry), std::string::npos) << error;
+        }
+    }
+}
+
+// The entry's bytes deflated as they stand, for a zip written raw.
+std::string Deflated(const std::string& bytes) {
+    z_stream stream{};
+    deflateInit2(&stream, 6, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+    std::string out(deflateBound(&stream, static_cast<uLong>(bytes.size())), '\0');
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
+    stream.avail_in = static_cast<uInt>(bytes.size());
+    stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream.avail_out = static_cast<uInt>(out.size());
+    deflate(&stream, Z_FINISH);
+    out.resize(stream.total_out);
+    deflateEnd(&stream);
+    return out;
+}
+
+// Writes `parts` into a new zip at `to` as WriteZip does, but for `entry`, whose headers declare `size`
+// and `crc` whatever its data.
+void WriteZipDeclaring(const std::string& to, const std::map<std::string, std::string>& parts,
+                       const std::string& entry, const std::string& data, std::size_t size, uLong crc) {
+    zipFile out = zipOpen64(to.c_str(), APPEND_STATUS_CREATE);
+    ASSERT_NE(out, nullptr);
+    for (const auto& [name, bytes] : parts) {
+        const bool raw = name == entry;
+        zipOpenNewFileInZip2_64(out, name.c_str(), nullptr, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, 6,
+                                raw, 0);
+        const std::string stored = raw ? Deflated(data) : bytes;
+        zipWriteInFileInZip(out, stored.data(), static_cast<unsigned>(stored.size()));
+        if (raw)
+            zipCloseFileInZipRaw64(out, size, crc);
+        else
+            zipCloseFileInZip(out);
+    }
+    zipClose(out, nullptr);
+}
+
+// One byte of the worksheet's rows or of `xl/workbook.xml` changed under the headers of the bytes as
+// written: declaring their size, the CRC fails only when the entry is closed; declaring a byte more,
+// unzip stops at the end of the data and compares no CRC at all.
+TEST(WorkbookZipCheck, ReadsEveryEntryToItsDeclaredSizeAndChecksItsCRC) {
+    TempFolder folder;
+    const std::string good = folder.file("good.xlsx");
+    ASSERT_TRUE(SaveThreeRows(good).ok());
+    const SheetDigest digest = SheetDigestOf(SheetXml(good));
+    const std::map<std::string, std::string> parts = xlsx_test::ZipEntries(good);
+    const struct {
+        const char* entry;
+        std::string from, to;
+    } changes[] = {{"xl/worksheets/sheet1.xml", "rij 2<", "rij 7<"},
+                   {"xl/workbook.xml", "rupBuild=\"4505\"", "rupBuild=\"4506\""}};
+    const std::string copy = folder.file("copy.xlsx");
+    std::string error;
+    for (const auto& change : changes) {
+        const std::string& written = parts.at(change.entry);
+        const uLong crc =
+            crc32(0, reinterpret_cast<const Bytef*>(written.data()), static_cast<uInt>(written.size()));
+        WriteZipDeclaring(copy, parts, change.entry, written, written.size(), crc);
+        EXPECT_TRUE(CheckWorkbookZip(copy, digest, error)) << change.entry << ": " << error;
+        std::string changed = written;
+        ASSERT_NE(changed.find(change.from), std::string::npos) << change.entry;
+        changed.replace(changed.find(change.from), change.from.size(), change.to);
+        for (const std::size_t more : {0u, 1u}) {
+            WriteZipDeclaring(copy, parts, change.entry, changed, written.size() + more, crc);
+            EXPECT_FALSE(CheckWorkbookZip(copy, digest, error)) << change.entry << ", " << more << " more";
         }
     }
 }
