@@ -2,6 +2,8 @@
 // with one message that names the place, and a file's faults take effect when the project is set.
 #include "hostplatform/ProjectLoader.hpp"
 #include "../support/HostFixture.hpp"
+#include "../support/InChild.hpp"
+#include "../support/LeaseHolder.hpp"
 
 #include "PipeSwap.hpp"
 #include "hostplatform/Faults.hpp"
@@ -9,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -17,9 +21,11 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -513,6 +519,66 @@ TEST(ProjectLoader, APipeAtThePathIsRefusedWheneverItAppears) {
         EXPECT_EQ(reading.get(), "cannot read the file: it is not a regular file") << fromTheStart;
     }
     std::filesystem::remove(path);
+}
+
+// A FIFO is refused without being opened: opening it would let a writer that waits on it go on, into
+// a pipe that no one reads.
+TEST(ProjectLoader, AFifoIsRefusedAndItsWaitingWriterStaysWaiting) {
+    const std::string path = testing::TempDir() + "fifo-project.json";
+    std::filesystem::remove(path);
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    std::atomic<bool> released{false};
+    std::thread writer([&] {
+        close(open(path.c_str(), O_WRONLY));
+        released = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100)); // the writer waits in its open
+    EXPECT_EQ(FileErrorOf(path), "cannot read the file: it is not a regular file");
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_FALSE(released) << "the read opened the FIFO";
+    close(open(path.c_str(), O_RDONLY | O_NONBLOCK)); // lets the writer go
+    writer.join();
+    std::filesystem::remove(path);
+}
+
+// A file that another program holds a lease on (a file server's client has it open) is read once the
+// holder lets go, as a blocking open would, and the wait is told once.
+TEST(ProjectLoader, AFileUnderALeaseIsReadWholeWhenTheHolderLetsGo) {
+    const std::string path = testing::TempDir() + "leased-project.json";
+    std::ifstream sample(QELM_SOURCE_DIR "/examples/woning.json");
+    const std::string text((std::istreambuf_iterator<char>(sample)), std::istreambuf_iterator<char>());
+    std::ofstream(path) << text;
+    const lease_test::LeaseHolder holder(path, F_WRLCK);
+    if (!holder.held())
+        GTEST_SKIP() << "the file system takes no leases here";
+    testing::internal::CaptureStderr();
+    std::string read;
+    const std::string error = MessageOf([&] { read = ReadRegularFile(path, UInt64{1} << 30); });
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(error, "(loaded without error)");
+    EXPECT_TRUE(read == text) << read.size() << " of " << text.size() << " bytes";
+    EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
+    EXPECT_NE(told.find(": waiting for another program to let go of '" + path + "'\n"), std::string::npos)
+        << told;
+    std::filesystem::remove(path);
+}
+
+// A user who may not open a file still learns what it is: it is looked at before it is opened.
+TEST(ProjectLoader, RefusalsNameTheKindOfFileAlsoForAUserWithoutRights) {
+    struct stat console {};
+    if (geteuid() != 0 || stat("/dev/console", &console) != 0 || !S_ISCHR(console.st_mode))
+        GTEST_SKIP() << "needs root to act as another user, and a console";
+    const std::string folder = testing::TempDir() + "searchable-only";
+    std::filesystem::remove_all(folder);
+    ASSERT_EQ(mkdir(folder.c_str(), 0700) | chmod(folder.c_str(), 0711), 0);
+    const int wrong = test_support::InChild([&] {
+        if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)
+            return 100;
+        return (FileErrorOf(folder) != "cannot read the file: it is a directory") +
+               2 * (FileErrorOf("/dev/console") != "cannot read the file: it is not a regular file");
+    });
+    EXPECT_EQ(wrong, 0) << "1: the folder's message, 2: the console's, 100: no user change";
+    std::filesystem::remove_all(folder);
 }
 
 // ---- Faults of a project file ----

@@ -25,9 +25,11 @@ struct ElementTypeName {
 // Every element type a project file can hold, in the order the file format lists them.
 std::span<const ElementTypeName> ElementTypeNames();
 
-// The whole of a regular file of at most maxBytes (whole MiB), read to its end. A folder, device or pipe,
-// a larger file, and a file that cannot be opened or read fail with a ProjectFileError saying why. The
-// host reads its project, resource and script files so.
+// The whole of a regular file of at most maxBytes (whole MiB), read to its end. A folder, device, FIFO
+// or socket (never opened), a larger file, and a file that cannot be opened or read fail with a
+// ProjectFileError saying why. A file that another program holds a lease on is waited for until the
+// holder lets go, at most the kernel's lease-break time; a wait of more than a moment is told on stderr.
+// The host reads its project, resource and script files so.
 std::string ReadRegularFile(const std::string& path, UInt64 maxBytes);
 
 // An element's "key" in a project file, and the element it names.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "export/xlsx/WorkbookZipCheck.hpp"
+#include "tests/support/InChild.hpp"
 
 #include <unzip.h>
 #include <zlib.h>
@@ -16,7 +17,6 @@
 #include <vector>
 
 #include <stdlib.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace xlsx_test {
@@ -117,17 +117,7 @@ inline xlsx::SheetDigest SheetDigestOf(const std::string& sheet_xml) {
     return digest;
 }
 
-// Runs `body` in a forked child and returns its result (0 to 255), or -1 when the child did not end
-// normally.
-template <class Body> int InChild(Body body) {
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(body());
-    int status = 0;
-    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
-}
+using test_support::InChild;
 
 // The <c> element of one cell in a sheet's XML ("" when the cell was not written).
 inline std::string CellXml(const std::string& xml, const std::string& reference) {
