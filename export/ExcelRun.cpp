@@ -368,7 +368,8 @@ bool Excel::CreateXls(Articles& articles, IO::Location location, bool details, E
     bool saved = false;
     if (written && !cancelled) {
         try {
-            const xlsx::Status status = book.save();
+            const xlsx::Status status =
+                book.save([](const std::string& text) { WriteReport("%s", text.c_str()); });
             saved = status.ok();
             if (!saved) // the alert names the file; the log says why
                 WriteReport("%s", status.message.c_str());

@@ -8,6 +8,8 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -20,6 +22,9 @@ namespace {
 constexpr int kMaxLinks = 40; // as the kernel follows them
 constexpr int kRandomLength = 8;
 constexpr std::size_t kTempNameExtra = 2 + kRandomLength + 4; // ".", ".", random, ".tmp"
+using Clock = std::chrono::steady_clock;
+constexpr auto kLeasePause = std::chrono::milliseconds(10);
+constexpr auto kMoment = std::chrono::milliseconds(500); // a longer wait is told
 
 std::string SystemError(const std::string& what, const std::string& path) {
     return what + " '" + path + "': " + std::strerror(errno);
@@ -109,6 +114,36 @@ bool IsRegular(const std::string& file, const struct stat& info, std::string& er
     return false;
 }
 
+// How long the kernel gives a lease's holder to let go before it takes the lease away.
+Clock::duration LeaseBreakTime() {
+    long seconds = 0;
+    if (!(std::ifstream("/proc/sys/fs/lease-break-time") >> seconds) || seconds < 0)
+        seconds = 45; // the kernel's default
+    return std::chrono::seconds(seconds);
+}
+
+// Opens an existing file without blocking. Another program's lease on it (a file server's client has
+// it open) answers EWOULDBLOCK while the kernel asks the holder to let go, where a blocking open would
+// wait: so the open is tried again after a pause until the holder lets go, or until the kernel takes
+// the lease away after its lease-break time (and a second more for the kernel's clock).
+int OpenPastLease(const std::string& path, int flags, const Notice& notice) {
+    int fd = open(path.c_str(), flags | O_NONBLOCK);
+    if (fd >= 0 || errno != EWOULDBLOCK)
+        return fd;
+    const Clock::time_point start = Clock::now();
+    const Clock::time_point end = start + LeaseBreakTime() + std::chrono::seconds(1);
+    bool told = !notice;
+    do {
+        std::this_thread::sleep_for(kLeasePause);
+        if (!told && Clock::now() - start >= kMoment) {
+            notice("waiting for another program to let go of '" + path + "'");
+            told = true;
+        }
+        fd = open(path.c_str(), flags | O_NONBLOCK);
+    } while (fd < 0 && errno == EWOULDBLOCK && Clock::now() < end);
+    return fd;
+}
+
 // The file at the target, open for writing, and its status; no descriptor when there is none.
 struct OldFile {
     Fd fd;
@@ -118,8 +153,8 @@ struct OldFile {
 // An existing target is replaced only when it is a regular file that the user may write and that has
 // no other names. Opening it for writing (without truncating) asks the real question: modes, ACLs,
 // read-only mounts and immutable files all answer here. Its kind is known before it is opened, so no
-// device or FIFO is ever opened.
-bool OpenOld(const std::string& target, OldFile& old, std::string& error) {
+// device or FIFO is ever opened; a lease on it is waited for, as any program's open would.
+bool OpenOld(const std::string& target, OldFile& old, std::string& error, const Notice& notice) {
     struct stat seen {};
     if (lstat(target.c_str(), &seen) != 0) {
         if (errno == ENOENT)
@@ -129,7 +164,7 @@ bool OpenOld(const std::string& target, OldFile& old, std::string& error) {
     }
     if (!IsRegular(target, seen, error))
         return false;
-    old.fd = open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
+    old.fd = OpenPastLease(target, O_WRONLY | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC, notice);
     if (old.fd.get() < 0) {
         error = "'" + target + "' cannot be written: " + std::strerror(errno);
         return false;
@@ -148,9 +183,10 @@ bool OpenOld(const std::string& target, OldFile& old, std::string& error) {
 }
 
 // Carries the old file's attributes, if there is one, over to the temporary file and flushes it.
-bool PrepareTemp(const std::string& temp_path, const std::string& target, std::string& error) {
+bool PrepareTemp(const std::string& temp_path, const std::string& target, std::string& error,
+                 const Notice& notice) {
     OldFile old;
-    if (!OpenOld(target, old, error))
+    if (!OpenOld(target, old, error, notice))
         return false;
     const Fd temp(open(temp_path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     if (temp.get() < 0) {
@@ -249,8 +285,9 @@ std::string ReserveTempBeside(const std::string& target, std::string& error) {
     return {};
 }
 
-bool ReplaceTarget(const std::string& temp_path, const std::string& target, std::string& error) {
-    if (!PrepareTemp(temp_path, target, error)) {
+bool ReplaceTarget(const std::string& temp_path, const std::string& target, std::string& error,
+                   const Notice& notice) {
+    if (!PrepareTemp(temp_path, target, error, notice)) {
         DiscardTemp(temp_path);
         return false;
     }

@@ -2,9 +2,13 @@
 // check it (the workbook's check is in WorkbookZipCheck.hpp), then rename it over the target.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace xlsx {
+
+// Tells the user something while the save goes on (English, for the log).
+using Notice = std::function<void(const std::string& text)>;
 
 // The folder part of `path` ("." for a bare file name).
 std::string FolderOf(const std::string& path);
@@ -31,9 +35,12 @@ std::string ReserveTempBeside(const std::string& target, std::string& error);
 // existing target, flushes it to disk and renames it over the target. Only a regular file is replaced,
 // and only one that the user may write and that has no other names (hard links, which a rename would
 // split off); an attribute that cannot be carried over fails the save rather than change who may
-// read or write the file. On failure the temporary file is removed, the target is left as it was,
-// and `error` says why.
-bool ReplaceTarget(const std::string& temp_path, const std::string& target, std::string& error);
+// read or write the file. A target that another program holds a lease on is waited for until the
+// holder lets go, at most the kernel's lease-break time; a wait of more than a moment is told to
+// `notice`, once. On failure the temporary file is removed, the target is left as it was, and `error`
+// says why.
+bool ReplaceTarget(const std::string& temp_path, const std::string& target, std::string& error,
+                   const Notice& notice);
 
 // Removes the temporary file, if any.
 void DiscardTemp(const std::string& temp_path);

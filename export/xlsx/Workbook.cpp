@@ -41,7 +41,7 @@ Workbook::~Workbook() {
     abandon();
 }
 
-Status Workbook::save() {
+Status Workbook::save(const Notice& notice) {
     if (!open_)
         return Status{Error::closed, "the workbook was already saved or abandoned"};
     if (!setup_.ok()) {
@@ -75,7 +75,7 @@ Status Workbook::save() {
         DiscardTemp(temp_);
         return Status{Error::incomplete_file, error};
     }
-    if (!ReplaceTarget(temp_, file_, error))
+    if (!ReplaceTarget(temp_, file_, error, notice))
         return Status{Error::replace_failed, error};
     return Status{};
 }

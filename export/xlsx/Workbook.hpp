@@ -12,6 +12,7 @@
 // A workbook is used by one thread at a time. Neither operation throws.
 #pragma once
 
+#include "export/xlsx/SafeSave.hpp"
 #include "export/xlsx/Worksheet.hpp"
 
 #include <memory>
@@ -39,9 +40,11 @@ class Workbook {
     // and that the file is a complete, readable zip of exactly the parts the library writes, each
     // whole, whose worksheet holds every row written, in order (see WorkbookZipCheck), and only then
     // renames it over the target. A target the user may not write, or one with other names (hard
-    // links), is not replaced. Any failure, also the sheet's own status(), removes the temporary file,
-    // leaves the target untouched and is returned. Once saved (or failed), the workbook is closed.
-    Status save();
+    // links), is not replaced; one that another program holds a lease on is waited for, and a wait of
+    // more than a moment is told to `notice`. Any failure, also the sheet's own status(), removes the
+    // temporary file, leaves the target untouched and is returned. Once saved (or failed), the workbook
+    // is closed.
+    Status save(const Notice& notice = {});
 
     // Drops everything written, touches no target and leaves no temporary file.
     void abandon();

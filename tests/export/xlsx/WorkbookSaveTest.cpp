@@ -7,6 +7,7 @@
 #include "export/xlsx/XmlPartCheck.hpp"
 #include "tests/export/xlsx/AttributeFaults.hpp"
 #include "tests/export/xlsx/XlsxTestUtil.hpp"
+#include "tests/support/LeaseHolder.hpp"
 
 #include <gtest/gtest.h>
 #include <zip.h>
@@ -70,6 +71,25 @@ TEST(WorkbookSave, ReplacesTheTargetKeepingItsPermissionsAndLeavesNothingElse) {
     struct stat info {};
     ASSERT_EQ(stat(target.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+// A workbook that another program holds a read lease on (a client has the old bill open) is replaced
+// once the holder lets go, as a blocking open would wait, and the wait is told once.
+TEST(WorkbookSave, ATargetUnderALeaseIsReplacedWhenTheHolderLetsGo) {
+    TempFolder folder;
+    const std::string target = folder.file("meetstaat.xlsx");
+    xlsx_test::WriteFile(target, kOldBytes);
+    const lease_test::LeaseHolder holder(target, F_RDLCK);
+    if (!holder.held())
+        GTEST_SKIP() << "the file system takes no leases here";
+    std::vector<std::string> told;
+    Workbook book(target);
+    WriteRows(book.active_sheet(), 3);
+    const Status saved = book.save([&told](const std::string& text) { told.push_back(text); });
+    ASSERT_TRUE(saved.ok()) << saved.message;
+    EXPECT_NE(SheetXml(target).find("rij 3"), std::string::npos);
+    EXPECT_EQ(told, std::vector<std::string>{"waiting for another program to let go of '" + target + "'"});
+    EXPECT_EQ(ListFolder(folder.path()), std::set<std::string>{"meetstaat.xlsx"});
 }
 
 TEST(WorkbookSave, TargetThatCannotBeWrittenFailsWithoutTouchingAnything) {
